@@ -1,0 +1,107 @@
+#include "platform/qt_user_boxes.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace dorvik {
+
+namespace {
+
+QMessageBox::Icon toQt(Icon icon)
+{
+    switch (icon) {
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QWidget* parentWindow()
+{
+    return QApplication::activeWindow();
+}
+
+// "Only text (*.*)|*.*" -> "Only text (*)": every file, names without a dot
+// included, as the filter shows them where it comes from.
+QString toQtFilter(const std::string& filter)
+{
+    const QString text = QString::fromStdString(filter);
+    const qsizetype bar = text.indexOf('|');
+    QString label = bar < 0 ? text : text.left(bar);
+    QString patterns = bar < 0 ? QStringLiteral("*") : text.mid(bar + 1);
+    patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    label.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+    if (!label.contains('('))
+        label += " (" + patterns + ")";
+    return label;
+}
+
+} // namespace
+
+Answer QtUserBoxes::message(const MessageRequest& request)
+{
+    QMessageBox box(parentWindow());
+    box.setWindowTitle(QString::fromStdString(request.title));
+    // Plain text: the runs of blanks that lay out the messages must survive.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(request.text));
+    box.setIcon(toQt(request.icon));
+    if (request.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(request.defaultButton == Answer::Yes ? QMessageBox::Yes
+                                                                  : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (request.buttons == Buttons::YesNo)
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+std::string QtUserBoxes::input(const InputRequest& request)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        parentWindow(), QString::fromStdString(request.title),
+        QString::fromStdString(request.prompt), QLineEdit::Normal,
+        QString::fromStdString(request.defaultText), &ok);
+    return ok ? text.toStdString() : std::string();
+}
+
+std::string QtUserBoxes::openFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(parentWindow(), QString::fromStdString(request.title));
+    dialog.setNameFilter(toQtFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mayNotExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The non-native dialog behaves the same on every desktop and can be
+    // driven from the keyboard alone.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QString folder = request.initialFolder.empty()
+                               ? lastFolder_
+                               : QString::fromStdString(request.initialFolder);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(chosen).absolutePath();
+    return QFileInfo(chosen).absoluteFilePath().toStdString();
+}
+
+UserBoxes& applicationBoxes()
+{
+    static QtUserBoxes boxes;
+    return boxes;
+}
+
+} // namespace dorvik

@@ -1,0 +1,28 @@
+// The user's boxes as real Qt dialogs.
+#pragma once
+
+#include "platform/user_boxes.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace dorvik {
+
+class QtUserBoxes : public UserBoxes {
+public:
+    Answer message(const MessageRequest& request) override;
+    std::string input(const InputRequest& request) override;
+    std::string openFile(const FileDialogRequest& request) override;
+
+    // Where the shared open-file dialog was left (folder), kept between uses.
+    const QString& lastFolder() const { return lastFolder_; }
+
+private:
+    QString lastFolder_;
+};
+
+// The one process-wide instance the screens use outside of tests.
+UserBoxes& applicationBoxes();
+
+} // namespace dorvik

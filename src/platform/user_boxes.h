@@ -1,0 +1,75 @@
+// The user's boxes: every message box, input box and file dialog of the
+// program goes through this interface, so that the core and every screen can
+// be driven by a script in tests. Texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace dorvik {
+
+// The application's title, used by every box that has no title of its own.
+inline constexpr const char* kAppTitle = "Dorvik";
+
+enum class Icon { None, Critical, Exclamation, Information };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct MessageRequest {
+    std::string title = kAppTitle;
+    std::string text;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    Answer defaultButton = Answer::Ok;
+};
+
+struct InputRequest {
+    std::string title;
+    std::string prompt;
+    std::string defaultText;
+};
+
+struct FileDialogRequest {
+    std::string title;
+    std::string initialFolder; // empty: where the dialog was left last
+    std::string filter;        // "Only text (*.*)|*.*"
+    bool mayNotExist = false;  // a typed name of a new file is accepted
+};
+
+class UserBoxes {
+public:
+    virtual ~UserBoxes() = default;
+
+    // Shows a modal message box and returns the button pressed.
+    virtual Answer message(const MessageRequest& request) = 0;
+
+    // Shows a one-line input box; Cancel gives the empty text.
+    virtual std::string input(const InputRequest& request) = 0;
+
+    // Shows the open-file dialog; Cancel gives the empty text, which is not
+    // an error. Returns the chosen full path.
+    virtual std::string openFile(const FileDialogRequest& request) = 0;
+};
+
+// A box with an OK button, no icon unless given, and the application's title.
+inline Answer tell(UserBoxes& boxes, std::string text, Icon icon = Icon::None,
+                   std::string title = kAppTitle)
+{
+    MessageRequest request;
+    request.title = std::move(title);
+    request.text = std::move(text);
+    request.icon = icon;
+    return boxes.message(request);
+}
+
+// A Yes/No question with No as the default, no icon, the application's title.
+inline bool askYesNo(UserBoxes& boxes, std::string text)
+{
+    MessageRequest request;
+    request.text = std::move(text);
+    request.buttons = Buttons::YesNo;
+    request.defaultButton = Answer::No;
+    return boxes.message(request) == Answer::Yes;
+}
+
+} // namespace dorvik

@@ -1,0 +1,206 @@
+#include "shell/main_window.h"
+
+#include "platform/settings_store.h"
+#include "shell/module1.h"
+#include "shell/screens.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace dorvik {
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+constexpr const char* kFilter = "Only text (*.*)|*.*";
+
+struct Placement {
+    const char* key;
+    double fallback;
+};
+constexpr Placement kLeft{"MainLeft", 1000};
+constexpr Placement kTop{"MainTop", 1000};
+constexpr Placement kWidth{"MainWidth", 6500};
+constexpr Placement kHeight{"MainHeight", 6500};
+
+QString userName()
+{
+    if (const passwd* pw = getpwuid(getuid()))
+        return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+} // namespace
+
+std::string removableMediaFolder()
+{
+    const QString user = userName();
+    for (const QString& base : {QStringLiteral("/media/"), QStringLiteral("/run/media/")}) {
+        const QDir dir(base + user);
+        const QStringList media = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        if (!media.isEmpty())
+            return QFile::encodeName(dir.filePath(media.first())).toStdString();
+    }
+    return QFile::encodeName(QDir::homePath()).toStdString();
+}
+
+MainWindow::MainWindow(AppServices services, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), services_(services), settings_(settings)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Dorvik"));
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&IZBOR"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* bar5 = file->addSeparator();
+    bar5->setObjectName(QStringLiteral("mnuFileBar5"));
+    bar5->setVisible(false);
+    QAction* exit = file->addAction(QStringLiteral("K&raj"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("mnuFileExit"));
+
+    QMenu* transfer = menuBar()->addMenu(QStringLiteral("&PRENOS"));
+    transfer->setObjectName(QStringLiteral("mnuPrenos"));
+    transfer->addAction(QStringLiteral("Vnos na prijavi"), this, &MainWindow::openForEntry)
+        ->setObjectName(QStringLiteral("mnuPrenosNaPrijavi"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&KONTROLA"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    view->addAction(QStringLiteral("&Kontrola i korekcija na prijavi..."), this,
+                    &MainWindow::openForReview)
+        ->setObjectName(QStringLiteral("mnuFileOpen"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&POMOS"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar0"));
+    help->addAction(QStringLiteral("&Info"), this, &MainWindow::showVersion)
+        ->setObjectName(QStringLiteral("mnuHelpAbout"));
+
+    QStatusBar* status = statusBar();
+    status->setObjectName(QStringLiteral("sbStatusBar"));
+    auto* text = new QLabel(QStringLiteral("Status"), status);
+    dateLabel_ = new QLabel(status);
+    timeLabel_ = new QLabel(status);
+    status->addWidget(text, 1);
+    status->addPermanentWidget(dateLabel_);
+    status->addPermanentWidget(timeLabel_);
+    updateClock();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
+    clock->start(1000);
+
+    placeFromSettings();
+}
+
+void MainWindow::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    dateLabel_->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    timeLabel_->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void MainWindow::placeFromSettings()
+{
+    auto read = [this](const Placement& p) {
+        return settings_.number(kSection, QString::fromLatin1(p.key)).value_or(p.fallback);
+    };
+    move(twipsToPixels(read(kLeft)), twipsToPixels(read(kTop)));
+    resize(twipsToPixels(read(kWidth)), twipsToPixels(read(kHeight)));
+}
+
+void MainWindow::storePlacement()
+{
+    settings_.setNumber(kSection, QString::fromLatin1(kLeft.key), pixelsToTwips(pos().x()));
+    settings_.setNumber(kSection, QString::fromLatin1(kTop.key), pixelsToTwips(pos().y()));
+    settings_.setNumber(kSection, QString::fromLatin1(kWidth.key), pixelsToTwips(width()));
+    settings_.setNumber(kSection, QString::fromLatin1(kHeight.key), pixelsToTwips(height()));
+}
+
+void MainWindow::openForReview()
+{
+    Module1::NewReportFile = 0;
+    FileDialogRequest request;
+    request.title = "Otvori";
+    request.initialFolder = removableMediaFolder();
+    request.filter = kFilter;
+    const std::string path = services_.boxes.openFile(request);
+    if (path.empty())
+        return;
+    Module1::ReportFileName = path;
+    track(openReviewScreen(services_));
+}
+
+void MainWindow::openForEntry()
+{
+    Module1::NewReportFile = 0;
+    FileDialogRequest request;
+    request.title = "Otvori nova datoteka za vnesuvanje ...";
+    request.filter = kFilter;
+    request.mayNotExist = true;
+    const std::string path = services_.boxes.openFile(request);
+    if (path.empty())
+        return;
+    Module1::ReportFileName = path;
+    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+    if (!QFileInfo::exists(name)) {
+        QFile created(name);
+        if (!created.open(QIODevice::WriteOnly)) {
+            tell(services_.boxes, created.errorString().toStdString());
+            return;
+        }
+        created.close();
+        Module1::NewReportFile = 1;
+    }
+    track(openEntryScreen(services_));
+}
+
+void MainWindow::showVersion()
+{
+    tell(services_.boxes, "Verzija na programot " + versionText());
+}
+
+void MainWindow::track(QWidget* screen)
+{
+    if (!screen)
+        return;
+    std::erase_if(screens_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    screens_.emplace_back(screen);
+}
+
+std::vector<QWidget*> MainWindow::openScreens() const
+{
+    std::vector<QWidget*> open;
+    for (const auto& screen : screens_)
+        if (screen && screen->isVisible())
+            open.push_back(screen.data());
+    return open;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The most recently opened first. A screen may refuse (a check run is
+    // going on): then the program stays open.
+    const auto open = openScreens();
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if (!(*it)->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    if (!isMinimized())
+        storePlacement();
+    event->accept();
+}
+
+} // namespace dorvik

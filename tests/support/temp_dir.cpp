@@ -1,0 +1,70 @@
+#include "temp_dir.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace dorvik::testing {
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "dorvik-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    // Tests may leave read-only folders behind; make them writable to remove.
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string recordLine(int seed)
+{
+    // Godina, LicenBroj, MaticenBroj, RegistarskiBroj: all pass their checks.
+    std::string line = "99";
+    line += "1111111181";
+    line += "1111111111111";
+    line += "1234567897";
+    std::string name = "Ime Prezime " + std::to_string(seed);
+    name.resize(35, ' ');
+    line += name;
+    std::string firm = "Firma DOO Skopje";
+    firm.resize(35, ' ');
+    line += firm;
+    line += "0101";      // PeriodOd
+    line += "3112";      // PeriodDo
+    line += "1200";      // Mesec
+    line += "2088";      // VkRabCasovi
+    line += "000150000"; // Denari
+    line += "0000";      // Boleduvanje
+    line += "0000";      // EfektStaz
+    line += "     ";     // StepenZgolem
+    line += "0000";      // SifraStaz
+    return line;
+}
+
+} // namespace dorvik::testing
