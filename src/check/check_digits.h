@@ -1,0 +1,52 @@
+// The check digits of the personal number (kind "LB"), the master number
+// ("MB") and the registration number ("RB").
+#pragma once
+
+#include "check/checked_screen.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace dorvik {
+
+class UserBoxes;
+
+// Fault codes set by a failed test.
+inline constexpr std::int16_t kFaultLbMod10 = 1;
+inline constexpr std::int16_t kFaultRbMod10 = 2;
+inline constexpr std::int16_t kFaultLbMod11 = 3;
+inline constexpr std::int16_t kFaultMbMod11 = 4;
+
+// The pure arithmetic. Each returns the expected check digit for the number
+// (the digit in its last place is the one tested, never weighted), or nothing
+// when a character that must be read is not a digit or is missing.
+// expectedMod11 can give 10 or 11, which match no digit.
+std::optional<int> expectedMod10(std::string_view number);
+std::optional<int> expectedMod11(std::string_view number, std::string_view kind);
+
+// What a routine does with a character that is not a digit.
+enum class NonDigit {
+    LeaveToCaller, // the review screen: the check run treats it as bad numeric data
+    TellUser,      // the entry screen: a message box, then return
+};
+
+inline constexpr const char* kEntryNonDigitMessage =
+    "- SLOGOT E GRESEN - NUMERICKIOT  PODATOK NE E VO RED, Izbrisete go so nekoj text editor ili pocnete odnovo";
+
+struct CheckDigitContext {
+    CheckedScreen& screen; // whose identifier box is painted
+    UserBoxes& boxes;
+    NonDigit nonDigit;
+};
+
+// The routines. On failure: faultCode := the test's code, the identifier's box
+// red, the message box (title "Kontrola", information icon, OK), the box silver
+// again. A pass or an unknown kind leaves faultCode as it was. Returns false
+// when a character was not a digit (nothing set, nothing painted).
+bool KontrolaMod10(const CheckDigitContext& context, std::string_view number,
+                   std::string_view kind, std::int16_t& faultCode);
+bool KontrolaMod11(const CheckDigitContext& context, std::string_view number,
+                   std::string_view kind, std::int16_t& faultCode);
+
+} // namespace dorvik

@@ -1,0 +1,52 @@
+// The check run over a whole store: asks, creates the error list, applies the
+// field rules record by record through a screen, and gives the verdict.
+#pragma once
+
+#include "check/checked_screen.h"
+
+#include <string>
+
+namespace dorvik {
+
+class Clock;
+class CustomerDataSource;
+class FileSystem;
+class UserBoxes;
+
+// The screen a run works on: besides the boxes, the position box and the
+// progress bar.
+class CheckRunView : public CheckedScreen {
+public:
+    // The 1-based number of the record under test (txtPozicija). Called before
+    // the record's rules, so that every message stands beside its record, and
+    // once more at the end with the record count.
+    virtual void showPosition(int position) = 0;
+    // prgView: shown with its maximum and value during the walk, hidden after.
+    virtual void showProgress(int maximum, int value) = 0;
+    virtual void hideProgress() = 0;
+};
+
+enum class CheckVerdict {
+    Declined,  // No to the opening question: nothing written
+    Aborted,   // the list could not be written (the user was told why)
+    Passed,    // "KONTROLATA USPESNO E IZVRSENA"
+    Failed,    // the failure message naming the list
+};
+
+struct CheckRunResult {
+    CheckVerdict verdict = CheckVerdict::Declined;
+    std::string listPath; // the error list's path (file system bytes)
+};
+
+// Runs the whole check on the store's records, reading and painting through
+// view, talking to the user through boxes, writing the list through files.
+// The store's cursor walks from the first record to past the last.
+CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes& boxes,
+                        FileSystem& files, const Clock& clock);
+
+// The error list's name for a report path: the normalised absolute path less
+// its last four characters (counted as characters of the file system's
+// UTF-8), then ".err".
+std::string errorListPath(const std::string& reportPath);
+
+} // namespace dorvik

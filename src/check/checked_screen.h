@@ -1,0 +1,23 @@
+// What a screen lends to the checks: the texts of its field boxes and the
+// colours of those boxes. The review screen lends its bound boxes, the entry
+// screen its typing boxes, and the batch checker the store's current record.
+#pragma once
+
+#include "data/report_record.h"
+
+#include <string>
+
+namespace dorvik {
+
+enum class BoxColour { Silver, Red, Yellow };
+
+class CheckedScreen {
+public:
+    virtual ~CheckedScreen() = default;
+    // The text of the box that shows the field, as bytes (the code page's).
+    virtual std::string fieldText(Field field) = 0;
+    // Paints the box that shows the field.
+    virtual void setColour(Field field, BoxColour colour) = 0;
+};
+
+} // namespace dorvik
