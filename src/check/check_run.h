@@ -49,4 +49,17 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
 // UTF-8), then ".err".
 std::string errorListPath(const std::string& reportPath);
 
+// The run's own texts.
+inline constexpr const char* kCheckQuestion = "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE";
+inline constexpr const char* kCheckPassedMessage = "KONTROLATA USPESNO E IZVRSENA";
+inline constexpr const char* kCheckFailedMessage =
+    "Kontrolata ne e uspesna. Procitajte ja listata <IME>.ERR za pojasnuvanje i popravete gi "
+    "gresnite prijavi.";
+inline constexpr const char* kBadNumericDataMessage =
+    "GRESEN SLOG - NUMERICKIOT  PODATOK NE E VO RED";
+inline constexpr const char* kBadNumericDataColumn = " Gr. slog  numerickiot podatok ne e vo red,";
+inline constexpr const char* kListNameClashMessage =
+    "Imeto na listata na greski e isto so imeto na datotekata so prijavite. Preimenuvajte ja "
+    "datotekata i pocnete odnovo.";
+
 } // namespace dorvik

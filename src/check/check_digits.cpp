@@ -1,0 +1,120 @@
+#include "check/check_digits.h"
+
+#include "platform/user_boxes.h"
+
+#include <array>
+
+namespace dorvik {
+
+namespace {
+
+// Weights by position from the right end; position 0 is the check digit.
+constexpr std::array<int, 10> kMod10Weights = {0, 2, 1, 2, 1, 2, 1, 2, 1, 2};
+constexpr std::array<int, 13> kMod11WeightsLb = {0, 0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6};
+constexpr std::array<int, 13> kMod11WeightsMb = {0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6, 7};
+
+// The digit at a position counted from the right end; a missing character or
+// one that is not a digit gives -1.
+int digitFromRight(std::string_view number, std::size_t position)
+{
+    if (position >= number.size())
+        return -1;
+    const char c = number[number.size() - 1 - position];
+    return (c >= '0' && c <= '9') ? c - '0' : -1;
+}
+
+struct Test {
+    std::int16_t faultCode;
+    Field field;
+    const char* message;
+};
+
+constexpr Test kLbMod10{kFaultLbMod10, Field::LicenBroj, "LICNIOT  BROJ E GRESEN  PO MODUL 10"};
+constexpr Test kRbMod10{kFaultRbMod10, Field::RegistarskiBroj,
+                        "REGISTARSKIOT BROJ E GRESEN PO NODUL 10"};
+constexpr Test kLbMod11{kFaultLbMod11, Field::LicenBroj,
+                        "LICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11"};
+constexpr Test kMbMod11{kFaultMbMod11, Field::MaticenBroj,
+                        "MATICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11"};
+
+// Runs one test: the check digit against the expected one, reporting a
+// failure on the context's screen. False when a character was not a digit.
+bool runTest(const CheckDigitContext& context, std::string_view number,
+             std::optional<int> expected, const Test& test, std::int16_t& faultCode)
+{
+    const int checkDigit = digitFromRight(number, 0);
+    if (!expected || checkDigit < 0) {
+        if (context.nonDigit == NonDigit::TellUser)
+            tell(context.boxes, kEntryNonDigitMessage);
+        return false;
+    }
+    if (checkDigit == *expected)
+        return true;
+
+    faultCode = test.faultCode;
+    context.screen.setColour(test.field, BoxColour::Red);
+    tell(context.boxes, test.message, Icon::Information, "Kontrola");
+    context.screen.setColour(test.field, BoxColour::Silver);
+    return true;
+}
+
+} // namespace
+
+std::optional<int> expectedMod10(std::string_view number)
+{
+    if (digitFromRight(number, 0) < 0)
+        return std::nullopt;
+    int sum = 0;
+    for (std::size_t position = 1; position < kMod10Weights.size(); ++position) {
+        const int digit = digitFromRight(number, position);
+        if (digit < 0)
+            return std::nullopt;
+        const int product = digit * kMod10Weights[position];
+        sum += product >= 10 ? product / 10 + product % 10 : product;
+    }
+    const int r = sum % 10;
+    return r == 0 ? 0 : 10 - r;
+}
+
+std::optional<int> expectedMod11(std::string_view number, std::string_view kind)
+{
+    const bool lb = kind == "LB";
+    if (!lb && kind != "MB")
+        return std::nullopt;
+    const auto& weights = lb ? kMod11WeightsLb : kMod11WeightsMb;
+    int sum = 0;
+    for (std::size_t position = 0; position < weights.size(); ++position) {
+        const int digit = digitFromRight(number, position);
+        if (digit < 0)
+            return std::nullopt;
+        sum += digit * weights[position];
+    }
+    int e = sum > 0 ? 11 - sum % 11 : 0;
+    // The value that cannot be a digit differs by kind: "LB" folds 10 to 0
+    // and keeps 11, "MB" folds 11 to 0 and keeps 10.
+    if (lb && e == 10)
+        e = 0;
+    if (!lb && e == 11)
+        e = 0;
+    return e;
+}
+
+bool KontrolaMod10(const CheckDigitContext& context, std::string_view number,
+                   std::string_view kind, std::int16_t& faultCode)
+{
+    const Test* test = kind == "LB" ? &kLbMod10 : kind == "RB" ? &kRbMod10 : nullptr;
+    if (!test)
+        return true;
+    return runTest(context, number, expectedMod10(number), *test, faultCode);
+}
+
+bool KontrolaMod11(const CheckDigitContext& context, std::string_view number,
+                   std::string_view kind, std::int16_t& faultCode)
+{
+    const Test* test = kind == "LB" ? &kLbMod11 : kind == "MB" ? &kMbMod11 : nullptr;
+    if (!test)
+        return true;
+    return runTest(context, number, expectedMod11(number, kind), *test, faultCode);
+}
+
+} // namespace dorvik

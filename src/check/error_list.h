@@ -1,0 +1,61 @@
+// The error list: the written result of a check run, a text file beside the
+// report file with one line for each record that has something to list.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace dorvik {
+
+class FileSystem;
+class OutputFile;
+
+struct ErrorListName {
+    std::string stem; // the report's normalised absolute path less its last four characters
+    std::string path; // stem + ".err"
+    std::string reportPath; // the report's normalised absolute path
+};
+
+// The names for a report path (file system bytes). When the report's own
+// name has four characters or fewer, the stem is the whole path: cutting
+// four characters would reach into its folder.
+ErrorListName errorListName(const std::string& reportPath);
+
+// True when the list would replace the report itself: the names are equal
+// without regard to case, as on a diskette.
+bool listWouldReplaceReport(const ErrorListName& name);
+
+// "000025 ," for record 25.
+void appendRecordPrefix(std::string& out, int recordNumber);
+
+// Lines 1 to 13, each ended by CR LF.
+std::string errorListHeader(std::string_view stem);
+inline constexpr std::string_view kErrorListFooter =
+    "_______________________________________________________________________________\r\n";
+
+// Writes the list through a safe replace: nothing reaches the file before
+// close() succeeds, so a failure at any step leaves an earlier list as it was.
+class ErrorListWriter {
+public:
+    ErrorListWriter();
+    ~ErrorListWriter();
+
+    // Starts the file and writes the header.
+    bool open(FileSystem& files, const std::string& path, std::string_view stem);
+    // Writes a record line followed by CR LF.
+    bool writeLine(std::string_view line);
+    // Writes the footer and replaces the file.
+    bool close();
+    // The platform's description of the last failure.
+    const std::string& error() const { return error_; }
+
+private:
+    bool flush();
+
+    std::unique_ptr<OutputFile> file_;
+    std::string buffer_;
+    std::string error_;
+};
+
+} // namespace dorvik
