@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds Dorvik with its tests and runs every test.
+# Sets up what is missing, builds Dorvik with its tests and runs every test:
+# once in a plain build, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer (a sanitizer report fails the run).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
+jobs="$(nproc)"
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+cmake --build build -j"$jobs"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+
+if [ "${DORVIK_SKIP_SANITIZERS:-0}" != 1 ]; then
+  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDORVIK_SANITIZE=ON >/dev/null
+  cmake --build build-sanitize -j"$jobs"
+  export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1"
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+fi

@@ -1,0 +1,25 @@
+# Installation in the usual places, and a Debian package built by CPack.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/dorvik.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik-check.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/examples/PRIJAVA.TXT
+        DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+if(TARGET dorvik-check)
+  install(TARGETS dorvik-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "dorvik")
+set(CPACK_PACKAGE_VENDOR "Dorvik")
+set(CPACK_PACKAGE_CONTACT "Dorvik developers <dev@dorvik.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Prepare and check yearly reports on insured service and earnings")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+include(CPack)
