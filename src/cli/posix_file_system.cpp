@@ -1,0 +1,186 @@
+#include "cli/posix_file_system.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dorvik::cli {
+
+namespace {
+
+std::string describe(int error) { return std::strerror(error); }
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes a rename in the folder durable.
+void syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+class TempOutput : public OutputFile {
+public:
+    TempOutput(int fd, std::string tempPath, std::string target)
+        : fd_(fd), tempPath_(std::move(tempPath)), target_(std::move(target))
+    {
+    }
+
+    ~TempOutput() override { discard(); }
+
+    bool write(std::string_view bytes) override
+    {
+        if (fd_ < 0)
+            return false;
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return fail(errno);
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+
+    bool commit() override
+    {
+        if (fd_ < 0)
+            return false;
+        if (::fsync(fd_) != 0)
+            return fail(errno);
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) {
+            const int error = errno;
+            ::unlink(tempPath_.c_str());
+            error_ = describe(error);
+            return false;
+        }
+        if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(tempPath_.c_str());
+            error_ = describe(error);
+            return false;
+        }
+        syncFolder(folderOf(target_));
+        return true;
+    }
+
+    std::string errorString() const override { return error_; }
+
+private:
+    bool fail(int error)
+    {
+        error_ = describe(error);
+        discard();
+        return false;
+    }
+
+    void discard()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+            ::unlink(tempPath_.c_str());
+            fd_ = -1;
+        }
+    }
+
+    int fd_;
+    std::string tempPath_;
+    std::string target_;
+    std::string error_;
+};
+
+} // namespace
+
+ReadResult PosixFileSystem::readAll(const std::string& path)
+{
+    ReadResult result;
+    const auto failed = [&](int error) {
+        result.ok = false;
+        result.error = describe(error);
+        lastReadFailed_ = true;
+        lastReadError_ = result.error;
+        return result;
+    };
+    lastReadFailed_ = false;
+    lastReadError_.clear();
+
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno);
+    struct stat info{};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char block[1 << 16];
+    for (;;) {
+        // Straight into the string while it has room, else through a block.
+        const std::size_t room = result.bytes.capacity() - result.bytes.size();
+        ssize_t n;
+        if (room > 0) {
+            const std::size_t old = result.bytes.size();
+            result.bytes.resize(result.bytes.capacity());
+            n = ::read(fd, result.bytes.data() + old, room);
+            result.bytes.resize(old + (n > 0 ? static_cast<std::size_t>(n) : 0));
+        } else {
+            n = ::read(fd, block, sizeof block);
+            if (n > 0)
+                result.bytes.append(block, static_cast<std::size_t>(n));
+        }
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            return failed(error);
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& path,
+                                                          std::string& error)
+{
+    struct stat existing{};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        error = describe(EISDIR);
+        return nullptr;
+    }
+    const std::size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1))
+                       + "." + name + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        error = describe(errno);
+        return nullptr;
+    }
+    ::fchmod(fd, exists ? (existing.st_mode & 07777) : newFileMode());
+    return std::make_unique<TempOutput>(fd, std::move(temp), path);
+}
+
+} // namespace dorvik::cli
