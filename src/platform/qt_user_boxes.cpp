@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -26,19 +27,21 @@ QWidget* parentWindow()
     return QApplication::activeWindow();
 }
 
-// "Only text (*.*)|*.*" -> "Only text (*)": every file, names without a dot
-// included, as the filter shows them where it comes from.
-QString toQtFilter(const std::string& filter)
+// "Only text (*.*)|*.*" -> the entry "Only text (*.*)". Where the filter
+// comes from, "*.*" matches every file, names without a dot included.
+QString filterLabel(const std::string& filter)
 {
     const QString text = QString::fromStdString(filter);
     const qsizetype bar = text.indexOf('|');
-    QString label = bar < 0 ? text : text.left(bar);
-    QString patterns = bar < 0 ? QStringLiteral("*") : text.mid(bar + 1);
-    patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-    label.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    if (!label.contains('('))
-        label += " (" + patterns + ")";
-    return label;
+    return bar < 0 ? text : text.left(bar);
+}
+
+bool matchesEveryFile(const std::string& filter)
+{
+    const QString text = QString::fromStdString(filter);
+    const qsizetype bar = text.indexOf('|');
+    const QString patterns = bar < 0 ? QStringLiteral("*.*") : text.mid(bar + 1);
+    return patterns == QLatin1String("*.*") || patterns == QLatin1String("*");
 }
 
 } // namespace
@@ -79,7 +82,12 @@ std::string QtUserBoxes::input(const InputRequest& request)
 std::string QtUserBoxes::openFile(const FileDialogRequest& request)
 {
     QFileDialog dialog(parentWindow(), QString::fromStdString(request.title));
-    dialog.setNameFilter(toQtFilter(request.filter));
+    dialog.setNameFilter(filterLabel(request.filter));
+    if (matchesEveryFile(request.filter)) {
+        // Qt reads "*.*" as names with a dot; widen the listing to every file.
+        if (auto* model = dialog.findChild<QFileSystemModel*>())
+            model->setNameFilters({QStringLiteral("*")});
+    }
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mayNotExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The non-native dialog behaves the same on every desktop and can be

@@ -91,6 +91,10 @@ MainWindow::MainWindow(AppServices services, SettingsStore& settings, QWidget* p
     auto* text = new QLabel(QStringLiteral("Status"), status);
     dateLabel_ = new QLabel(status);
     timeLabel_ = new QLabel(status);
+    for (QLabel* panel : {text, dateLabel_, timeLabel_}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+    }
     status->addWidget(text, 1);
     status->addPermanentWidget(dateLabel_);
     status->addPermanentWidget(timeLabel_);
