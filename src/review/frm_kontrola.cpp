@@ -1,0 +1,563 @@
+#include "review/frm_kontrola.h"
+
+#include "check/check_run.h"
+#include "data/customer_data_source.h"
+#include "platform/code_page.h"
+#include "review/field_width_validator.h"
+#include "review/frm_rekapitular.h"
+#include "review/recapitulation.h"
+#include "review/record_search.h"
+#include "review/review_check_view.h"
+#include "shell/module1.h"
+#include "shell/record_binding.h"
+#include "shell/report_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace dorvik {
+
+namespace {
+
+constexpr int kBandHeight = 92;
+constexpr int kProgressHeight = 14;
+constexpr int kButtonHeight = 58;
+constexpr qint64 kRepaintIntervalMs = 40;
+
+const char* const kFirstRecordMessage =
+    "Dojdovte do prvata  prijava, mozete samo da se navratite na predhodnite prijavi";
+const char* const kLastRecordMessage =
+    "Dojdovte do krajnata prijava, mozete samo da se navratite na predhodnite prijavi";
+const char* const kNotFoundMessage = "Ne e najden brojot koj se bara";
+const char* const kStoreFullMessage =
+    "Datotekata vekje ima 32767 prijavi i nemoze da primi nova prijava.";
+
+// A band button: a picture above its caption, in its own colour, and Enter
+// presses it as the space bar does.
+class BandButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            animateClick();
+            return;
+        }
+        QToolButton::keyPressEvent(event);
+    }
+};
+
+QFont bandFont()
+{
+    QFont font = formFont();
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QString buttonStyle(const char* background)
+{
+    return QStringLiteral("QToolButton { background-color: %1; color: black;"
+                          " border: 2px outset %1; padding: 0px 2px; }"
+                          "QToolButton:pressed { border-style: inset; }"
+                          "QToolButton:focus { border: 2px solid black; }")
+        .arg(QLatin1String(background));
+}
+
+QLineEdit* counterBox(const char* name, const char* tooltip, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setToolTip(QLatin1String(tooltip));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFont(formFont());
+    box->setFixedSize(52, 24);
+    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(0,0,128); color: rgb(255,255,0);"
+                                      " border: 1px solid rgb(255,255,0); }"));
+    return box;
+}
+
+// A counter with its label under it.
+QWidget* counterBlock(QLineEdit* box, const char* caption, QWidget* parent)
+{
+    auto* block = new QWidget(parent);
+    auto* layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    box->setParent(block);
+    layout->addStretch(1);
+    layout->addWidget(box, 0, Qt::AlignHCenter);
+    auto* label = new QLabel(QLatin1String(caption), block);
+    label->setFont(bandFont());
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background-color: rgb(0,0,128);"));
+    layout->addWidget(label);
+    layout->addStretch(1);
+    return block;
+}
+
+} // namespace
+
+frmKontrola::frmKontrola(AppServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services)
+{
+    setObjectName(QStringLiteral("frmKontrola"));
+    setWindowTitle(QStringLiteral("Pregled i kontrola na prijavi..."));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    menuBar_ = new QMenuBar(this);
+    buildMenu(menuBar_);
+    layout->setMenuBar(menuBar_);
+
+    form_ = new ReportForm(ReportForm::Kind::Review, this);
+    layout->addWidget(form_);
+
+    prgView = new QProgressBar(this);
+    prgView->setObjectName(QStringLiteral("prgView"));
+    prgView->setTextVisible(false);
+    prgView->setFixedSize(form_->width(), kProgressHeight);
+    // The band stays where it is while the bar comes and goes.
+    QSizePolicy keep = prgView->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    prgView->setSizePolicy(keep);
+    layout->addWidget(prgView);
+
+    auto* band = new QWidget(this);
+    band->setObjectName(QStringLiteral("bandKontrola"));
+    band->setFixedSize(form_->width(), kBandHeight);
+    band->setAutoFillBackground(true);
+    QPalette navy = band->palette();
+    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    band->setPalette(navy);
+    buildBand(band);
+    layout->addWidget(band);
+
+    for (int i = 0; i < kFieldCount; ++i) {
+        QLineEdit* box = form_->boxes()[i];
+        box->setValidator(new FieldWidthValidator(fieldWidth(fieldAt(i)), box));
+    }
+    setTabOrder();
+
+    // Opening: top left, bar hidden, the store loads, the boxes show record 1.
+    move(0, 0);
+    prgView->hide();
+    store_ = std::make_unique<CustomerDataSource>(
+        CustomerDataSource::Options{Module1::ReportFileName, Module1::NewReportFile != 0},
+        services_.files, services_.boxes);
+    bind();
+    RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+    RecordPosition = RecordTotal > 0 ? 1 : 0;
+    enterMode();
+    showCounters();
+    cmdNext->setFocus();
+}
+
+frmKontrola::~frmKontrola() = default;
+
+void frmKontrola::buildMenu(QMenuBar* bar)
+{
+    mnuPREBARUVANJE = bar->addMenu(QStringLiteral("&PREBARUVANJE"));
+    mnuPREBARUVANJE->setObjectName(QStringLiteral("mnuPREBARUVANJE"));
+    auto item = [this](const char* name, const char* caption, QKeySequence keys,
+                       void (frmKontrola::*command)()) {
+        QAction* action = mnuPREBARUVANJE->addAction(QLatin1String(caption), this, command);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+    };
+    item("mnuPoLicenBr", "Po L&icen broj", QKeySequence(Qt::CTRL | Qt::Key_L),
+         &frmKontrola::mnuPoLicenBr_Click);
+    item("mnuPoMaticenBr", "Po M&acen broj", QKeySequence(Qt::CTRL | Qt::Key_M),
+         &frmKontrola::mnuPoMaticenBr_Click);
+    item("mnuPoRedenBroj", "Po R&eden broj", QKeySequence(Qt::CTRL | Qt::Key_R),
+         &frmKontrola::mnuPoRedenBroj_Click);
+}
+
+void frmKontrola::buildBand(QWidget* band)
+{
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(3, 0, 3, 0);
+    row->setSpacing(2);
+
+    auto button = [&](const char* name, const char* caption, const char* tooltip,
+                      const char* colour, QStyle::StandardPixmap picture, bool withPicture,
+                      void (frmKontrola::*command)()) {
+        auto* b = new BandButton(band);
+        b->setObjectName(QLatin1String(name));
+        b->setText(QLatin1String(caption));
+        if (tooltip)
+            b->setToolTip(QLatin1String(tooltip));
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->setFont(bandFont());
+        if (withPicture) {
+            b->setIcon(style()->standardIcon(picture));
+            b->setIconSize(QSize(16, 16));
+            b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        } else {
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+        if (colour)
+            b->setStyleSheet(buttonStyle(colour));
+        b->setFixedHeight(kButtonHeight);
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        connect(b, &QToolButton::clicked, this, command);
+        return b;
+    };
+    const char* yellow = "rgb(255,255,0)";
+    const char* lightRed = "rgb(255,128,128)";
+    const char* lightBlue = "rgb(128,128,255)";
+
+    txtRecords = counterBox("txtRecords", "Vkupno prijavi", band);
+    row->addWidget(counterBlock(txtRecords, "Vk. prijavi:", band));
+    cmdFirst = button("cmdFirst", "Po~etok", "Skok na prvata prijava", yellow,
+                      QStyle::SP_MediaSkipBackward, true, &frmKontrola::cmdFirst_Click);
+    row->addWidget(cmdFirst);
+    cmdPrev = button("cmdPrev", "Nazad", "Vrakjanje za edno mesto nanazat", yellow,
+                     QStyle::SP_ArrowLeft, true, &frmKontrola::cmdPrev_Click);
+    row->addWidget(cmdPrev);
+    txtPozicija = counterBox("txtPozicija", "Tekovna pozicija", band);
+    row->addWidget(counterBlock(txtPozicija, "Pozicija:", band));
+    cmdNext = button("cmdNext", "Napred", "Edno mesto napred", yellow, QStyle::SP_ArrowRight, true,
+                     &frmKontrola::cmdNext_Click);
+    row->addWidget(cmdNext);
+    cmdLast = button("cmdLast", "Kraj", "Skok na poslednata prijava", yellow,
+                     QStyle::SP_MediaSkipForward, true, &frmKontrola::cmdLast_Click);
+    row->addWidget(cmdLast);
+    cmdAddNew = button("cmdAddNew", "Nova Prijava", nullptr, lightRed, QStyle::SP_CustomBase, false,
+                       &frmKontrola::cmdAddNew_Click);
+    row->addWidget(cmdAddNew);
+    cmdRec = button("cmdRec", "Snimi", nullptr, lightRed, QStyle::SP_CustomBase, false,
+                    &frmKontrola::cmdRec_Click);
+    row->addWidget(cmdRec);
+    cmdPreview = button("cmdPreview", "Pregled", nullptr, lightRed, QStyle::SP_CustomBase, false,
+                        &frmKontrola::cmdPreview_Click);
+    row->addWidget(cmdPreview);
+    cmdRekap = button("cmdRekap", "Rekap", nullptr, nullptr, QStyle::SP_FileDialogContentsView, true,
+                      &frmKontrola::cmdRekap_Click);
+    row->addWidget(cmdRekap);
+    cmdKontrola = button("cmdKontrola", "Kontrola", "Kontrola na podatocite", lightBlue,
+                         QStyle::SP_DialogApplyButton, true, &frmKontrola::cmdKontrola_Click);
+    row->addWidget(cmdKontrola);
+}
+
+void frmKontrola::setTabOrder()
+{
+    auto box = [this](Field f) -> QWidget* { return form_->box(f); };
+    const QWidget* const order[] = {
+        cmdNext, box(Field::Godina), box(Field::RegistarskiBroj), box(Field::ImePrezime),
+        box(Field::Firma), cmdPrev, cmdLast, cmdFirst, cmdKontrola, box(Field::LicenBroj),
+        box(Field::MaticenBroj), box(Field::PeriodOd), box(Field::PeriodDo), box(Field::Mesec),
+        box(Field::Boleduvanje), box(Field::Denari), box(Field::VkRabCasovi),
+        box(Field::EfektStaz), box(Field::StepenZgolem), box(Field::SifraStaz), cmdRekap,
+        cmdAddNew, cmdRec, cmdPreview};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+}
+
+void frmKontrola::bind()
+{
+    binding_ = std::make_unique<RecordBinding>(store_->rsCustomers, form_->boxes());
+}
+
+// Shows what the mode allows: paging and the commands that walk the bound
+// records only in review mode; boxes without a record to edit are read-only.
+void frmKontrola::enterMode()
+{
+    const bool review = reviewMode();
+    for (QToolButton* b : {cmdFirst, cmdPrev, cmdNext, cmdLast})
+        b->setVisible(review);
+    cmdKontrola->setEnabled(review);
+    mnuPREBARUVANJE->setEnabled(review);
+    const bool editable = !review || store_->rsCustomers.hasCurrent();
+    for (QLineEdit* box : form_->boxes())
+        box->setReadOnly(!editable);
+}
+
+void frmKontrola::showCounters()
+{
+    txtRecords->setText(QString::number(RecordTotal));
+    txtPozicija->setText(QString::number(RecordPosition));
+}
+
+void frmKontrola::moveTo(int position)
+{
+    store_->rsCustomers.MoveTo(position - 1);
+    RecordPosition = static_cast<std::int16_t>(position);
+}
+
+// --- Paging -----------------------------------------------------------------
+
+void frmKontrola::cmdFirst_Click()
+{
+    if (busy_ || !reviewMode() || RecordTotal == 0)
+        return;
+    moveTo(1);
+    showCounters();
+}
+
+void frmKontrola::cmdLast_Click()
+{
+    if (busy_ || !reviewMode() || RecordTotal == 0)
+        return;
+    moveTo(RecordTotal);
+    showCounters();
+}
+
+void frmKontrola::cmdPrev_Click()
+{
+    if (busy_ || !reviewMode())
+        return;
+    if (RecordPosition - 1 < 1)
+        tell(services_.boxes, kFirstRecordMessage);
+    else
+        moveTo(RecordPosition - 1);
+    showCounters();
+}
+
+void frmKontrola::cmdNext_Click()
+{
+    if (busy_ || !reviewMode())
+        return;
+    if (RecordPosition + 1 > RecordTotal)
+        tell(services_.boxes, kLastRecordMessage);
+    else
+        moveTo(RecordPosition + 1);
+    showCounters();
+}
+
+// --- Correcting, adding and saving ------------------------------------------
+
+void frmKontrola::cmdAddNew_Click()
+{
+    if (busy_)
+        return;
+    Recordset& records = store_->rsCustomers;
+    if (records.RecordCount() >= kMaxRecords) {
+        tell(services_.boxes, kStoreFullMessage, Icon::Exclamation);
+        return;
+    }
+    // A second "Nova Prijava" before "Snimi" restarts the same new report.
+    if (NewRecordPending == 0)
+        positionBeforeNew_ = RecordPosition;
+    binding_.reset();
+    NewRecordPending = 1;
+    for (QLineEdit* box : form_->boxes())
+        box->clear();
+    RecordTotal = static_cast<std::int16_t>(records.RecordCount() + 1);
+    RecordPosition = RecordTotal;
+    enterMode();
+    showCounters();
+}
+
+void frmKontrola::cmdRec_Click()
+{
+    if (busy_)
+        return;
+    Recordset& records = store_->rsCustomers;
+    std::array<std::string, kFieldCount> values;
+    for (int i = 0; i < kFieldCount; ++i)
+        values[i] = textToBytes(form_->boxes()[i]->text()).value_or(std::string());
+
+    if (NewRecordPending) {
+        if (!records.AddNew()) {
+            tell(services_.boxes, kStoreFullMessage, Icon::Exclamation);
+            return;
+        }
+    } else if (!records.MoveTo(RecordPosition - 1)) {
+        return; // no record to overwrite (an empty file)
+    }
+    for (int i = 0; i < kFieldCount; ++i)
+        records.setField(fieldAt(i), values[i]);
+    records.Update();
+    store_->WriteToFile();
+    NewRecordPending = 0;
+    // The rewrite leaves the store after its last record: stand on the saved one again.
+    records.MoveTo(RecordPosition - 1);
+    enterMode();
+}
+
+void frmKontrola::cmdPreview_Click()
+{
+    if (busy_ || reviewMode())
+        return;
+    if (NewRecordPending) {
+        // Abandoned: nothing was appended, so the counters go back as they were.
+        NewRecordPending = 0;
+        RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+        RecordPosition = positionBeforeNew_;
+    }
+    store_->rsCustomers.MoveTo(RecordPosition - 1);
+    bind();
+    enterMode();
+    showCounters();
+}
+
+// --- Search -----------------------------------------------------------------
+
+std::string frmKontrola::askSearch(const char* prompt)
+{
+    InputRequest request;
+    request.title = "Prebaruvanje";
+    request.prompt = prompt;
+    request.defaultText = LastSearchText.toStdString();
+    const std::string answer = services_.boxes.input(request);
+    LastSearchText = QString::fromStdString(answer);
+    return answer;
+}
+
+void frmKontrola::notFound()
+{
+    tell(services_.boxes, kNotFoundMessage);
+}
+
+void frmKontrola::searchByField(Field field, const char* prompt)
+{
+    if (busy_ || !reviewMode())
+        return;
+    askSearch(prompt);
+    store_->rsCustomers.Update();
+    const auto found = findByField(store_->rsCustomers, field, LastSearchText);
+    if (found) {
+        moveTo(*found + 1);
+    } else if (RecordTotal > 0) {
+        moveTo(RecordTotal);
+    }
+    showCounters();
+    if (!found)
+        notFound();
+}
+
+void frmKontrola::mnuPoLicenBr_Click()
+{
+    searchByField(Field::LicenBroj, "Vnesi Licen broj za prebaruvanje so 10 num cifri");
+}
+
+void frmKontrola::mnuPoMaticenBr_Click()
+{
+    searchByField(Field::MaticenBroj, "Vnesi Maticen broj za prebaruvanje so 13 num cifri");
+}
+
+void frmKontrola::mnuPoRedenBroj_Click()
+{
+    if (busy_ || !reviewMode())
+        return;
+    askSearch("Vnesi Reden  broj na slogot");
+    const auto found = findByNumber(store_->rsCustomers, LastSearchText);
+    if (!found) {
+        notFound();
+        return;
+    }
+    moveTo(*found + 1);
+    showCounters();
+}
+
+// --- Recapitulation ---------------------------------------------------------
+
+void frmKontrola::cmdRekap_Click()
+{
+    if (busy_)
+        return;
+    busy_ = true;
+    Recordset& records = store_->rsCustomers;
+    // What was typed into the shown record counts, as it would once the walk moved on.
+    records.Update();
+    const int count = records.RecordCount();
+    Recapitulation recap;
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    prgView->setMaximum(std::max(count, 1));
+    prgView->setValue(0);
+    prgView->show();
+    for (int i = 0; i < count; ++i) {
+        recap.add(i + 1, records.record(i));
+        if (sinceShown.elapsed() >= kRepaintIntervalMs) {
+            prgView->setValue(i + 1);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            sinceShown.restart();
+        }
+    }
+    prgView->setValue(count);
+    prgView->hide();
+    busy_ = false;
+
+    if (!recap.unreadable().empty())
+        tell(services_.boxes, unreadableAmountsMessage(recap.unreadable()), Icon::Information,
+             "KONTROLA");
+    if (!rekap_)
+        rekap_ = new frmRekapitular(this);
+    rekap_->showValues(bytesToText(recap.registrationNumber()), bytesToText(recap.employer()),
+                       QString::number(recap.records()), formatTotal(recap.total(), QLocale()));
+    rekap_->show();
+    rekap_->raise();
+    rekap_->activateWindow();
+}
+
+// --- Check run --------------------------------------------------------------
+
+void frmKontrola::cmdKontrola_Click()
+{
+    if (busy_ || !reviewMode())
+        return;
+    busy_ = true;
+    menuBar_->setEnabled(false);
+    for (QLineEdit* box : form_->boxes())
+        box->setReadOnly(true);
+    const std::int16_t before = RecordPosition;
+
+    binding_->setDeferred(true);
+    ReviewCheckView view(store_->rsCustomers, *binding_, form_->boxes(), *txtPozicija, *prgView);
+    RunBoxes boxes(services_.boxes, view);
+    const CheckRunResult result =
+        runCheck(*store_, view, boxes, services_.files, services_.clock);
+    binding_->setDeferred(false);
+    prgView->hide();
+
+    // A finished run stands on the last record; one that never walked, or
+    // stopped short, stands where it was.
+    if ((result.verdict == CheckVerdict::Passed || result.verdict == CheckVerdict::Failed)
+        && RecordTotal > 0)
+        moveTo(RecordTotal);
+    else
+        moveTo(before);
+    if (RecordTotal == 0)
+        RecordPosition = 0;
+    showCounters();
+
+    // Clicks and keys that waited during the walk are spent while the screen
+    // still refuses them.
+    QCoreApplication::processEvents();
+    busy_ = false;
+    menuBar_->setEnabled(true);
+    enterMode();
+    cmdKontrola->setFocus();
+}
+
+void frmKontrola::closeEvent(QCloseEvent* event)
+{
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace dorvik

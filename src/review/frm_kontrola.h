@@ -1,0 +1,109 @@
+// frmKontrola: the review screen. Shows the records of one report file on a
+// facsimile of the printed form, pages through them, searches, corrects,
+// adds and saves, recapitulates, and runs the check of the whole file.
+#pragma once
+
+#include "data/report_record.h"
+#include "review/frm_rekapitular.h"
+#include "shell/app_services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QProgressBar;
+class QToolButton;
+
+namespace dorvik {
+
+class CustomerDataSource;
+class RecordBinding;
+class ReportForm;
+
+
+class frmKontrola : public QWidget {
+    Q_OBJECT
+public:
+    // Loads the file named by Module1::ReportFileName into a store of its own.
+    explicit frmKontrola(AppServices services, QWidget* parent = nullptr);
+    ~frmKontrola() override;
+
+    // The commands, as the buttons and the menu items call them.
+    void cmdFirst_Click();
+    void cmdPrev_Click();
+    void cmdNext_Click();
+    void cmdLast_Click();
+    void cmdAddNew_Click();
+    void cmdRec_Click();
+    void cmdPreview_Click();
+    void cmdRekap_Click();
+    void cmdKontrola_Click();
+    void mnuPoLicenBr_Click();
+    void mnuPoMaticenBr_Click();
+    void mnuPoRedenBroj_Click();
+
+    // True while the check run or the recapitulation walks the records.
+    bool busy() const { return busy_; }
+
+    ReportForm* form() const { return form_; }
+    // The recapitulation window, while it is open.
+    frmRekapitular* rekapitular() const { return rekap_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildBand(QWidget* band);
+    void buildMenu(QMenuBar* bar);
+    void setTabOrder();
+
+    bool reviewMode() const { return binding_ != nullptr; }
+    void bind();
+    void enterMode();
+    void moveTo(int position);
+    void showCounters();
+    void searchByField(Field field, const char* prompt);
+    std::string askSearch(const char* prompt);
+    void notFound();
+
+    AppServices services_;
+
+    ReportForm* form_ = nullptr;
+    QProgressBar* prgView = nullptr;
+    QLineEdit* txtRecords = nullptr;
+    QLineEdit* txtPozicija = nullptr;
+    QToolButton* cmdFirst = nullptr;
+    QToolButton* cmdPrev = nullptr;
+    QToolButton* cmdNext = nullptr;
+    QToolButton* cmdLast = nullptr;
+    QToolButton* cmdAddNew = nullptr;
+    QToolButton* cmdRec = nullptr;
+    QToolButton* cmdPreview = nullptr;
+    QToolButton* cmdRekap = nullptr;
+    QToolButton* cmdKontrola = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* mnuPREBARUVANJE = nullptr;
+
+    // The store before the binding: the binding lets go of the store first.
+    std::unique_ptr<CustomerDataSource> store_;
+    std::unique_ptr<RecordBinding> binding_;
+    QPointer<frmRekapitular> rekap_;
+
+    // This screen's own counters: another screen never changes them.
+    std::int16_t RecordTotal = 0;
+    std::int16_t RecordPosition = 0;
+    std::int16_t NewRecordPending = 0;
+    QString LastSearchText;
+    // The position shown before "Nova Prijava", for an abandoned new report.
+    std::int16_t positionBeforeNew_ = 0;
+    bool busy_ = false;
+};
+
+} // namespace dorvik

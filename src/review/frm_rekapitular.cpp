@@ -1,0 +1,126 @@
+#include "review/frm_rekapitular.h"
+
+#include "shell/report_form.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace dorvik {
+
+namespace {
+
+constexpr int kWidth = 695;
+constexpr int kHeight = 717;
+
+QFrame* rule(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
+    return line;
+}
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(formFont());
+    label->setStyleSheet(QStringLiteral("color: black;"));
+    return label;
+}
+
+QLineEdit* valueBox(const char* name, int width, const char* colour, Qt::Alignment align,
+                    const QString& tooltip, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFont(formFont());
+    box->setFixedWidth(width);
+    box->setAlignment(align | Qt::AlignVCenter);
+    box->setToolTip(tooltip);
+    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: white; color: %1;"
+                                      " border: 1px solid rgb(128,128,128); }")
+                           .arg(QLatin1String(colour)));
+    return box;
+}
+
+} // namespace
+
+frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmRekapitular"));
+    setWindowTitle(QStringLiteral("Rekapitular za kontroliranata firma"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("frmRekapitular { background-color: white; }"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFixedSize(kWidth, kHeight);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 30, 40, 30);
+    layout->setSpacing(18);
+
+    auto* company = new QLabel(QStringLiteral("Elmarin"), this);
+    QFont companyFont = formFont();
+    companyFont.setPointSizeF(24);
+    company->setFont(companyFont);
+    company->setAlignment(Qt::AlignCenter);
+    company->setStyleSheet(QStringLiteral("color: rgb(0,0,128);"));
+    layout->addWidget(company);
+    layout->addWidget(rule(this));
+
+    auto* heading = new QLabel(QStringLiteral("REKAPITULACIJA:"), this);
+    QFont headingFont = formFont();
+    headingFont.setPointSizeF(14);
+    heading->setFont(headingFont);
+    heading->setStyleSheet(QStringLiteral("color: black;"));
+    layout->addWidget(heading);
+    layout->addSpacing(10);
+
+    const char* navy = "rgb(0,0,128)";
+    txtReg = valueBox("txtReg", 130, navy, Qt::AlignLeft,
+                      QStringLiteral("Registarski broj na obvrznikot"), this);
+    txtIme = valueBox("txtIme", 330, navy, Qt::AlignLeft,
+                      QStringLiteral("Naziv i sediste na obvrznikot"), this);
+    txtSlogovi = valueBox("txtSlogovi", 100, navy, Qt::AlignLeft,
+                          QStringLiteral("Vkupno procitani slogovi"), this);
+    txtZbirnaMasa = valueBox("txtZbirnaMasa", 180, "rgb(192,0,0)", Qt::AlignRight,
+                             QStringLiteral("Zbirna masa za uplata na pridonesi"), this);
+
+    auto addLine = [&](const QString& text, QLineEdit* box, QWidget* after = nullptr) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(12);
+        row->addWidget(caption(text, this), 1);
+        row->addWidget(box);
+        if (after)
+            row->addWidget(after);
+        layout->addLayout(row);
+    };
+    addLine(QStringLiteral("Registarski broj na obvrznikot za uplata na pridonesi:"), txtReg);
+    addLine(QStringLiteral("Naziv i sedi{te na obvrznikot:"), txtIme);
+    layout->addWidget(rule(this));
+    addLine(QStringLiteral("Vkupno pro~itani slogovi dojaveni na disketa :"), txtSlogovi);
+    layout->addWidget(rule(this));
+    addLine(QStringLiteral("Zbirna masa za uplata na pridonesi:"), txtZbirnaMasa,
+            caption(QStringLiteral("Denari"), this));
+    layout->addWidget(rule(this));
+    layout->addStretch(1);
+}
+
+void frmRekapitular::showValues(const QString& registrationNumber, const QString& employer,
+                                const QString& records, const QString& total)
+{
+    txtReg->setText(registrationNumber);
+    txtIme->setText(employer);
+    txtSlogovi->setText(records);
+    txtZbirnaMasa->setText(total);
+    txtReg->setCursorPosition(0);
+    txtIme->setCursorPosition(0);
+}
+
+} // namespace dorvik

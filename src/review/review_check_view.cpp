@@ -1,0 +1,107 @@
+#include "review/review_check_view.h"
+
+#include "data/customer_data_source.h"
+#include "shell/record_binding.h"
+#include "shell/report_form.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace dorvik {
+
+namespace {
+// About 25 pictures a second: smooth to the eye, and the walk spends almost
+// all its time checking rather than painting.
+constexpr qint64 kRepaintIntervalMs = 40;
+} // namespace
+
+ReviewCheckView::ReviewCheckView(Recordset& records, RecordBinding& binding,
+                                 const std::array<QLineEdit*, kFieldCount>& boxes,
+                                 QLineEdit& position, QProgressBar& progress)
+    : records_(records), binding_(binding), boxes_(boxes), positionBox_(position),
+      progress_(progress)
+{
+    sinceShown_.start();
+}
+
+std::string ReviewCheckView::fieldText(Field field)
+{
+    // The store's current record is what the bound box shows, or will show
+    // at the next repaint.
+    return std::string(records_.field(field));
+}
+
+void ReviewCheckView::setColour(Field field, BoxColour colour)
+{
+    showNow();
+    paintBox(boxes_[static_cast<int>(field)], colour);
+}
+
+void ReviewCheckView::showPosition(int position)
+{
+    position_ = position;
+    showIfDue();
+}
+
+void ReviewCheckView::showProgress(int maximum, int value)
+{
+    maximum_ = maximum;
+    value_ = value;
+    if (!progress_.isVisible()) {
+        progress_.show();
+        showNow();
+        return;
+    }
+    showIfDue();
+}
+
+void ReviewCheckView::hideProgress()
+{
+    maximum_ = 0;
+    progress_.hide();
+    showNow();
+}
+
+void ReviewCheckView::showNow()
+{
+    binding_.flush();
+    const QString position = QString::number(position_);
+    if (positionBox_.text() != position)
+        positionBox_.setText(position);
+    if (maximum_ > 0) {
+        if (progress_.maximum() != maximum_)
+            progress_.setMaximum(maximum_);
+        progress_.setValue(value_);
+    }
+    sinceShown_.restart();
+}
+
+void ReviewCheckView::showIfDue()
+{
+    if (sinceShown_.elapsed() < kRepaintIntervalMs)
+        return;
+    showNow();
+    // Let the screen paint; what the user types or clicks meanwhile waits.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+Answer RunBoxes::message(const MessageRequest& request)
+{
+    view_.showNow();
+    return inner_.message(request);
+}
+
+std::string RunBoxes::input(const InputRequest& request)
+{
+    view_.showNow();
+    return inner_.input(request);
+}
+
+std::string RunBoxes::openFile(const FileDialogRequest& request)
+{
+    view_.showNow();
+    return inner_.openFile(request);
+}
+
+} // namespace dorvik

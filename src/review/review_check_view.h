@@ -1,0 +1,71 @@
+// The review screen as the check run sees it: the store's current record for
+// the field texts, the bound boxes for the colours, txtPozicija and prgView.
+// The walk moves far faster than a screen can follow, so the boxes, the
+// position and the bar are brought up to date at a bounded rate, and at once
+// whenever a box is painted or a message box opens, so that the user always
+// sees the record under test beside its message.
+#pragma once
+
+#include "check/check_run.h"
+#include "platform/user_boxes.h"
+
+#include <QElapsedTimer>
+
+#include <array>
+
+class QLineEdit;
+class QProgressBar;
+
+namespace dorvik {
+
+class RecordBinding;
+class Recordset;
+
+class ReviewCheckView : public CheckRunView {
+public:
+    ReviewCheckView(Recordset& records, RecordBinding& binding,
+                    const std::array<QLineEdit*, kFieldCount>& boxes, QLineEdit& position,
+                    QProgressBar& progress);
+
+    std::string fieldText(Field field) override;
+    void setColour(Field field, BoxColour colour) override;
+    void showPosition(int position) override;
+    void showProgress(int maximum, int value) override;
+    void hideProgress() override;
+
+    // Brings the boxes, the position and the bar up to the record under test.
+    void showNow();
+
+    // The position last given by the run; 0 before the first record.
+    int position() const { return position_; }
+
+private:
+    void showIfDue();
+
+    Recordset& records_;
+    RecordBinding& binding_;
+    std::array<QLineEdit*, kFieldCount> boxes_;
+    QLineEdit& positionBox_;
+    QProgressBar& progress_;
+    int position_ = 0;
+    int maximum_ = 0;
+    int value_ = 0;
+    QElapsedTimer sinceShown_;
+};
+
+// The user's boxes during a run: each box opens only after the screen shows
+// the record it speaks of.
+class RunBoxes : public UserBoxes {
+public:
+    RunBoxes(UserBoxes& inner, ReviewCheckView& view) : inner_(inner), view_(view) {}
+
+    Answer message(const MessageRequest& request) override;
+    std::string input(const InputRequest& request) override;
+    std::string openFile(const FileDialogRequest& request) override;
+
+private:
+    UserBoxes& inner_;
+    ReviewCheckView& view_;
+};
+
+} // namespace dorvik
