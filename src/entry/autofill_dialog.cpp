@@ -1,0 +1,151 @@
+#include "entry/autofill_dialog.h"
+
+#include "entry/code_page_validator.h"
+#include "platform/code_page.h"
+#include "shell/module1.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dorvik {
+
+namespace {
+QLineEdit* valueBox(const char* name, int maxLength, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(maxLength);
+    box->setValidator(new CodePageValidator(box));
+    return box;
+}
+
+std::string bytesOf(const QLineEdit* box)
+{
+    // The validator lets only code-page characters in.
+    return textToBytes(box->text()).value_or(std::string());
+}
+} // namespace
+
+FrmPopolnuvawe::FrmPopolnuvawe(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmPopolnuvawe"));
+    setWindowTitle(QStringLiteral("Avtomatsko popolnuvanje"));
+    setModal(true);
+
+    auto* label1 = new QLabel(
+        QStringLiteral("VKLU^ETE go poleto za avto popolnuvawe i popolnete gi so soodvetna "
+                       "sodr`ina ako poliwata koj se prezentirani se isti za site prijavi !"),
+        this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    QFont bold = label1->font();
+    bold.setBold(true);
+    label1->setFont(bold);
+
+    txtGodinaA_ = valueBox("txtGodinaA", 2, this);
+    txtRegistarskiBrojA_ = valueBox("txtRegistarskiBrojA", 10, this);
+    txtFirmaA_ = valueBox("txtFirmaA", 35, this);
+
+    const QString captions[3] = {QStringLiteral("Godina"), QStringLiteral("Registarski broj"),
+                                 QStringLiteral("Naziv na firmat ")};
+    QLineEdit* const valueBoxes[3] = {txtGodinaA_, txtRegistarskiBrojA_, txtFirmaA_};
+    auto* values = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        label2_[i] = new QLabel(captions[i], this);
+        label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        label2_[i]->setBuddy(valueBoxes[i]);
+        values->addWidget(label2_[i], i, 0);
+        values->addWidget(valueBoxes[i], i, 1, 1, 2, i == 2 ? Qt::Alignment() : Qt::AlignLeft);
+    }
+    values->setColumnStretch(2, 1);
+    // Each box as wide as its value; hidden boxes keep their place.
+    const int digit = txtGodinaA_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    txtGodinaA_->setFixedWidth(4 * digit + 16);
+    txtRegistarskiBrojA_->setFixedWidth(12 * digit + 16);
+    txtFirmaA_->setMinimumWidth(30 * digit + 16);
+    for (QLineEdit* box : valueBoxes) {
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
+    }
+
+    chkBox_ = new QCheckBox(QStringLiteral("Aktivirawe na avto popolnuvawe"), this);
+    chkBox_->setObjectName(QStringLiteral("chkBox"));
+    cmdProdolzi_ = new QPushButton(QStringLiteral("Prodol`i"), this);
+    cmdProdolzi_->setObjectName(QStringLiteral("cmdProdolzi"));
+    cmdProdolzi_->setDefault(true);
+    chkAktivB_ = new QCheckBox(QStringLiteral("Poliwa za beneficiran staz"), this);
+    chkAktivB_->setObjectName(QStringLiteral("chkAktivB"));
+    auto* label3 = new QLabel(QStringLiteral("Ako nemate potreba za vnesuvawe na beneficiran sta` "
+                                             "toga{ poliwata avtomatski ke se popolnuvat"),
+                              this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label1);
+    layout->addLayout(values);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(chkBox_);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(cmdProdolzi_);
+    layout->addLayout(buttonRow);
+    layout->addSpacing(12);
+    layout->addWidget(chkAktivB_);
+    layout->addWidget(label3);
+
+    setTabOrder(txtGodinaA_, txtRegistarskiBrojA_);
+    setTabOrder(txtRegistarskiBrojA_, txtFirmaA_);
+    setTabOrder(txtFirmaA_, chkBox_);
+    setTabOrder(chkBox_, cmdProdolzi_);
+    setTabOrder(cmdProdolzi_, chkAktivB_);
+
+    connect(chkBox_, &QCheckBox::toggled, this, &FrmPopolnuvawe::showValueBoxes);
+    connect(cmdProdolzi_, &QPushButton::clicked, this, [this] {
+        storeValues();
+        accept();
+    });
+    showValueBoxes(false);
+}
+
+void FrmPopolnuvawe::showValueBoxes(bool shown)
+{
+    const QString boxLook = shown ? QStringLiteral("QLineEdit { background: rgb(255,255,255); }")
+                                  : QStringLiteral("QLineEdit { background: rgb(192,192,192); }");
+    const QString labelLook =
+        shown ? QStringLiteral("QLabel { color: %1; }")
+                    .arg(palette().color(QPalette::ButtonText).name())
+              : QStringLiteral("QLabel { color: rgb(128,128,128); }");
+    for (QLineEdit* box : {txtGodinaA_, txtRegistarskiBrojA_, txtFirmaA_}) {
+        box->setStyleSheet(boxLook);
+        box->setVisible(shown);
+    }
+    for (QLabel* label : label2_)
+        label->setStyleSheet(labelLook);
+}
+
+void FrmPopolnuvawe::storeValues()
+{
+    if (chkBox_->isChecked()) {
+        Module1::AutoGodina = bytesOf(txtGodinaA_);
+        Module1::AutoRegistarskiBroj = bytesOf(txtRegistarskiBrojA_);
+        Module1::AutoFirma = bytesOf(txtFirmaA_);
+    } else {
+        Module1::AutoGodina.clear();
+        Module1::AutoRegistarskiBroj.clear();
+        Module1::AutoFirma.clear();
+    }
+    if (chkAktivB_->isChecked()) {
+        Module1::AutoEfektStaz = "0000";
+        Module1::AutoStepenZgolem = "     ";
+    } else {
+        Module1::AutoEfektStaz.clear();
+        Module1::AutoStepenZgolem.clear();
+    }
+}
+
+} // namespace dorvik

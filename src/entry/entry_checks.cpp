@@ -1,0 +1,126 @@
+// The immediate checks of the entry screen and the plain focus advance: each
+// runs as its box's text changes, when the text has the field's full width.
+
+#include "check/check_digits.h"
+#include "entry/entry_rules.h"
+#include "entry/entry_screen.h"
+#include "entry/focus_step.h"
+
+#include <QLineEdit>
+
+namespace dorvik {
+
+void FrmVnos::onBoxChanged(Field field)
+{
+    // Values that the preview shows are the file's, not typed ones.
+    if (previewing_ || (binding_ && binding_->refreshing()))
+        return;
+    faultCode_ = 0;
+    if (box(field)->text().size() != fieldWidth(field))
+        return;
+    switch (field) {
+    case Field::Godina:
+        checkYear();
+        break;
+    case Field::LicenBroj:
+        checkLicenBroj();
+        break;
+    case Field::MaticenBroj:
+        checkMaticenBroj();
+        break;
+    case Field::RegistarskiBroj:
+        checkRegBroj();
+        break;
+    case Field::PeriodOd:
+    case Field::PeriodDo:
+        checkPeriod(field);
+        break;
+    default:
+        advance();
+        break;
+    }
+}
+
+void FrmVnos::advance()
+{
+    if (!filling_)
+        queueFocusStep(this);
+}
+
+void FrmVnos::checkYear()
+{
+    if (yearPasses(fieldText(Field::Godina), currentTwoDigitYear(services_.clock)))
+        advance();
+    else
+        failWithMessage(Field::Godina, kYearMessage);
+}
+
+void FrmVnos::checkPeriod(Field field)
+{
+    if (periodPasses(fieldText(field)))
+        advance();
+    else
+        failWithMessage(field, kPeriodMessage);
+}
+
+void FrmVnos::checkLicenBroj()
+{
+    const std::string number = fieldText(Field::LicenBroj);
+    if (number == "0000000000") {
+        advance();
+        return;
+    }
+    const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
+    KontrolaMod10(context, "0" + number.substr(0, 9), "LB", faultCode_);
+    if (faultCode_ == kFaultLbMod10) {
+        wipe(Field::LicenBroj);
+        return;
+    }
+    KontrolaMod11(context, "000" + number, "LB", faultCode_);
+    if (faultCode_ == kFaultLbMod11)
+        wipe(Field::LicenBroj);
+    else
+        advance();
+}
+
+void FrmVnos::checkMaticenBroj()
+{
+    const std::string number = fieldText(Field::MaticenBroj);
+    const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
+    KontrolaMod11(context, number, "MB", faultCode_);
+    // Thirteen zeros pass the arithmetic but are no master number.
+    if (number == "0000000000000" || faultCode_ == kFaultMbMod11)
+        wipe(Field::MaticenBroj);
+    else
+        advance();
+}
+
+void FrmVnos::checkRegBroj()
+{
+    const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
+    KontrolaMod10(context, fieldText(Field::RegistarskiBroj), "RB", faultCode_);
+    if (faultCode_ == kFaultRbMod10)
+        wipe(Field::RegistarskiBroj);
+    else
+        advance();
+}
+
+void FrmVnos::failWithMessage(Field field, const char* text)
+{
+    setColour(field, BoxColour::Red);
+    MessageRequest request;
+    request.title = kCheckTitle;
+    request.text = text;
+    request.icon = Icon::Information;
+    services_.boxes.message(request);
+    setColour(field, BoxColour::Silver);
+    wipe(field);
+}
+
+void FrmVnos::wipe(Field field)
+{
+    // Runs this handler again, which stops at the length gate.
+    box(field)->clear();
+}
+
+} // namespace dorvik

@@ -1,0 +1,96 @@
+// frmVnos, "Vnos na novi prijavi...": the facsimile of the printed report
+// form on which the employer types new reports one at a time. Digit boxes take
+// digits only and hand the focus on when full; the year, the periods and the
+// three identifiers are checked the moment they are full; "vnesi" starts a
+// report with the auto-fill values, "snimi" appends it and rewrites the file,
+// "pregled" shows the stored reports read-only with four paging buttons.
+#pragma once
+
+#include "check/checked_screen.h"
+#include "data/customer_data_source.h"
+#include "shell/app_services.h"
+#include "shell/record_binding.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class QBoxLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace dorvik {
+
+class ReportForm;
+
+class FrmVnos : public QWidget, public CheckedScreen {
+    Q_OBJECT
+public:
+    // Runs the opening sequence over Module1::ReportFileName: loads the store
+    // (its messages included) and presses "vnesi". The auto-fill dialog comes
+    // before, from openEntryScreen.
+    explicit FrmVnos(AppServices services, QWidget* parent = nullptr);
+    ~FrmVnos() override;
+
+    QLineEdit* box(Field field) const;
+    ReportForm* form() const { return form_; }
+    CustomerDataSource& store() { return *store_; }
+    // The number of reports, the one being typed included, and the 1-based
+    // position shown; the screen's own, not the review screen's.
+    std::int16_t recordTotal() const { return RecordTotal; }
+    std::int16_t recordPosition() const { return RecordPosition; }
+    bool previewing() const { return previewing_; }
+
+    // CheckedScreen: the entry boxes as the check-digit routines see them.
+    std::string fieldText(Field field) override;
+    void setColour(Field field, BoxColour colour) override;
+
+    // The buttons' work, as their clicks run it.
+    void vnesi();
+    void snimi();
+    void pregled();
+    void first();
+    void previous();
+    void next();
+    void last();
+
+private:
+    void buildBottomRow(QBoxLayout* layout);
+    void setTabOrder();
+    void setPreviewing(bool previewing);
+    void showCounters();
+    void onBoxChanged(Field field);
+    void advance();
+    void checkYear();
+    void checkPeriod(Field field);
+    void checkLicenBroj();
+    void checkMaticenBroj();
+    void checkRegBroj();
+    void failWithMessage(Field field, const char* text);
+    void wipe(Field field);
+
+    AppServices services_;
+    ReportForm* form_ = nullptr;
+    QLineEdit* txtRecordsV_ = nullptr;
+    QLineEdit* txtPozicijaV_ = nullptr;
+    QPushButton* cmdFirstV_ = nullptr;
+    QPushButton* cmdPrevV_ = nullptr;
+    QPushButton* cmdNextV_ = nullptr;
+    QPushButton* cmdLastV_ = nullptr;
+    QPushButton* cmdNovaPrijava_ = nullptr;
+    QPushButton* cmdSnimi_ = nullptr;
+    QPushButton* cmdPregled_ = nullptr;
+
+    std::unique_ptr<CustomerDataSource> store_;
+    std::unique_ptr<RecordBinding> binding_;
+    std::int16_t RecordTotal = 0;
+    std::int16_t RecordPosition = 0;
+    std::int16_t faultCode_ = 0;
+    bool previewing_ = false;
+    // While "vnesi" fills the boxes, their passing values queue no steps:
+    // the new report always starts in its first box.
+    bool filling_ = false;
+};
+
+} // namespace dorvik
