@@ -34,7 +34,10 @@ public:
             error_ = std::strerror(EISDIR);
             return false;
         }
-        if (!file_.open(QIODevice::WriteOnly)) {
+        // Unbuffered: QSaveFile notices a failed write only when it happens
+        // inside write(); a failure while flushing its buffer at commit would
+        // go unseen and replace the file with a truncated one.
+        if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             error_ = file_.errorString().toStdString();
             return false;
         }
@@ -43,9 +46,14 @@ public:
 
     bool write(std::string_view bytes) override
     {
+        errno = 0;
         if (file_.write(bytes.data(), static_cast<qint64>(bytes.size()))
             != static_cast<qint64>(bytes.size())) {
-            error_ = file_.errorString().toStdString();
+            // After a short write Qt has no description of its own; the
+            // system's is in errno from the call that stopped it.
+            const int systemError = errno;
+            error_ = systemError != 0 ? std::strerror(systemError)
+                                      : file_.errorString().toStdString();
             file_.cancelWriting();
             return false;
         }
@@ -54,6 +62,14 @@ public:
 
     bool commit() override
     {
+        // QSaveFile ignores a failed sync; the data must be on the disk
+        // before the rename makes it the report file.
+        if (::fdatasync(file_.handle()) != 0) {
+            error_ = std::strerror(errno);
+            file_.cancelWriting();
+            file_.commit();
+            return false;
+        }
         if (!file_.commit()) {
             error_ = file_.errorString().toStdString();
             return false;
