@@ -42,10 +42,9 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
     }
 
     const std::string currentYear = currentTwoDigitYear(clock);
-    const FieldRulesContext context{view, boxes, currentYear};
+    FieldRules rules({view, boxes, currentYear});
     RecordCheckState state;
     state.errorLine.reserve(1024);
-    state.valueUnderTest.reserve(64);
     // A file that was not read completely (a read failure, too many records,
     // or lines none of which was a record) must not pass.
     state.failed = !store.loadedCompletely();
@@ -62,7 +61,7 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         view.showProgress(total, counter);
         view.showPosition(counter);
 
-        const bool numericDataOk = applyFieldRules(context, state);
+        const bool numericDataOk = rules.apply(state);
         if (!numericDataOk) {
             // Listed whatever the fault code holds.
             tell(boxes, kBadNumericDataMessage);

@@ -6,6 +6,7 @@
 #include "data/report_record.h"
 
 #include <string>
+#include <string_view>
 
 namespace dorvik {
 
@@ -16,6 +17,14 @@ public:
     virtual ~CheckedScreen() = default;
     // The text of the box that shows the field, as bytes (the code page's).
     virtual std::string fieldText(Field field) = 0;
+    // The same text without a copy where the screen holds it as bytes
+    // already. The view stays valid until the field is read again with the
+    // same scratch, or the screen's record changes.
+    virtual std::string_view fieldView(Field field, std::string& scratch)
+    {
+        scratch = fieldText(field);
+        return scratch;
+    }
     // Paints the box that shows the field.
     virtual void setColour(Field field, BoxColour colour) = 0;
 };

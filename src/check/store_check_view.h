@@ -12,6 +12,7 @@ public:
     explicit StoreCheckView(const Recordset& records) : records_(records) {}
 
     std::string fieldText(Field field) override { return std::string(records_.field(field)); }
+    std::string_view fieldView(Field field, std::string&) override { return records_.field(field); }
     void setColour(Field, BoxColour) override {}
     void showPosition(int) override {}
     void showProgress(int, int) override {}

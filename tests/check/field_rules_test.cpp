@@ -363,6 +363,8 @@ TEST_F(Rules, BadNumericDataStopsTheRecordKeepingEarlierFindings)
         {Field::Godina, "+9", "+9"},
         {Field::LicenBroj, "11111 1181", "11111 1181"},
         {Field::LicenBroj, "  11111111", "  11111111"}, // numeric, but no digit for Luhn
+        {Field::LicenBroj, "111111118 ", "111111118 "}, // Luhn passes, no check digit for 11
+        {Field::RegistarskiBroj, "123456789-", "123456789-"},
         {Field::MaticenBroj, "111111111111A", "111111111111A"},
         {Field::RegistarskiBroj, "12345.7897", "12345.7897"},
         {Field::PeriodOd, "01A1", "01A1"},
