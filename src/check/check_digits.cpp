@@ -19,8 +19,8 @@ int digitFromRight(std::string_view number, std::size_t position)
 {
     if (position >= number.size())
         return -1;
-    const char c = number[number.size() - 1 - position];
-    return (c >= '0' && c <= '9') ? c - '0' : -1;
+    const auto digit = static_cast<unsigned char>(number[number.size() - 1 - position] - '0');
+    return digit <= 9 ? digit : -1;
 }
 
 struct Test {

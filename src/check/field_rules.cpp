@@ -67,10 +67,39 @@ constexpr std::string_view kColumnC2 = " Gr. mod.10 ,";
 
 bool isRun(std::string_view text, char c, std::size_t count)
 {
-    return text.size() == count && text.find_first_not_of(c) == std::string_view::npos;
+    if (text.size() != count)
+        return false;
+    for (const char t : text)
+        if (t != c)
+            return false;
+    return true;
 }
 
-bool hasBlank(std::string_view text) { return text.find(' ') != std::string_view::npos; }
+bool hasBlank(std::string_view text)
+{
+    for (const char t : text)
+        if (t == ' ')
+            return true;
+    return false;
+}
+
+// Texts compare character by character in code order (bytes as unsigned),
+// a text that is a beginning of another coming first. On texts of two
+// digits this is the numeric order.
+int compareText(std::string_view a, std::string_view b)
+{
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+bool greater(std::string_view a, std::string_view b) { return compareText(a, b) > 0; }
+bool same(std::string_view a, std::string_view b) { return compareText(a, b) == 0; }
 
 // A text of four blanks stands for "0000" in the rules' working copies.
 std::string_view zerosIfBlank(std::string_view text)
@@ -244,7 +273,7 @@ bool FieldRules::year()
     }
     if (!numeric(year_))
         return false;
-    if (*toNumber(year_) < 70 && year_ > context_.currentYear)
+    if (*toNumber(year_) < 70 && greater(year_, context_.currentYear))
         report(kD, year_);
     return true;
 }
@@ -261,11 +290,11 @@ bool FieldRules::period(Field field, std::string_view& copy, const Finding& malf
     }
     if (!numeric(copy))
         return false;
-    if (copy.substr(0, 2) > "31") {
+    if (greater(copy.substr(0, 2), "31")) {
         report(badDay, copy);
         return true;
     }
-    if (copy.substr(copy.size() - 2) > "12")
+    if (greater(copy.substr(copy.size() - 2), "12"))
         report(badMonth, copy);
     return true;
 }
@@ -335,13 +364,13 @@ bool FieldRules::periodAgainstMonths()
     }
     const std::string_view computedMonths(buffer, length);
 
-    if (part(mesec_, 0, 2) == computedMonths.substr(0, 2)) {
+    if (same(part(mesec_, 0, 2), computedMonths.substr(0, 2))) {
         std::int64_t mesecDays;
         if (!number(part(mesec_, 2, 2), mesec_, mesecDays))
             return false;
         if (mesecDays > days + 2)
             report(kG, Field::Mesec);
-    } else if (sifra != "0065" && sifra != "0066") {
+    } else if (!same(sifra, "0065") && !same(sifra, "0066")) {
         report(kG, Field::Mesec);
     }
     return true;
@@ -352,7 +381,7 @@ bool FieldRules::effectiveDuration()
 {
     mesec_ = zerosIfBlank(mesec_);
     const std::string_view efekt = zerosIfBlank(read(Field::EfektStaz));
-    if (efekt > mesec_)
+    if (greater(efekt, mesec_))
         report(kH, efekt);
     return true;
 }
@@ -382,13 +411,13 @@ bool FieldRules::hours()
 
     const std::string_view y = year_;
     std::int64_t r;
-    if (y == "97" || y == "98" || y == "99" || y == "00" || y == "01") {
+    if (same(y, "97") || same(y, "98") || same(y, "99") || same(y, "00") || same(y, "01")) {
         if (h > 2088) {
             report(kJ2, Field::VkRabCasovi);
             return true;
         }
         r = 2088 / 12;
-    } else if (y >= "81" && y <= "94") {
+    } else if (!greater("81", y) && !greater(y, "94")) {
         r = 2184 / 12;
     } else {
         return true;
@@ -402,7 +431,7 @@ bool FieldRules::hours()
 // Rule 10: Denari does not enter it.
 bool FieldRules::zeroHours()
 {
-    if (casovi_ == "0000")
+    if (same(casovi_, "0000"))
         report(kK, Field::Mesec);
     return true;
 }
@@ -413,7 +442,7 @@ bool FieldRules::sickLeave()
     const std::string_view sick = zerosIfBlank(read(Field::Boleduvanje));
     if (!numeric(sick))
         return false;
-    if (sick.size() != 4 || sick > "2198")
+    if (sick.size() != 4 || greater(sick, "2198"))
         report(kL, std::string_view{});
     return true;
 }

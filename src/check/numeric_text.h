@@ -8,32 +8,44 @@
 
 namespace dorvik {
 
+inline bool isDigit(char c) { return static_cast<unsigned char>(c - '0') <= 9; }
+
+// The text without its leading and trailing blanks.
 inline std::string_view trimBlanks(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && text[first] == ' ')
+        ++first;
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    return text.substr(first, end - first);
 }
 
-// The value of a text that is, without its leading and trailing blanks, a
-// non-empty run of the digits 0 to 9; nothing otherwise (the empty text too).
-inline std::optional<std::int64_t> toNumber(std::string_view text)
+// Whether the text is, without its leading and trailing blanks, a non-empty
+// run of the digits 0 to 9 (the empty text is not).
+inline bool isNumericText(std::string_view text)
 {
     const std::string_view digits = trimBlanks(text);
     if (digits.empty())
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        // Only the numeric test reads long texts (13 digits at most); it
-        // needs no value, so a saturated one is enough.
-        value = value < 100'000'000'000'000'000 ? value * 10 + (c - '0') : value;
-    }
-    return value;
+        return false;
+    for (const char c : digits)
+        if (!isDigit(c))
+            return false;
+    return true;
 }
 
-inline bool isNumericText(std::string_view text) { return toNumber(text).has_value(); }
+// The value of a numeric text (as above); nothing for any other text. The
+// rules convert texts of four characters at most, so the value cannot
+// overflow; longer texts saturate rather than wrap.
+inline std::optional<std::int64_t> toNumber(std::string_view text)
+{
+    if (!isNumericText(text))
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : trimBlanks(text))
+        value = value < 100'000'000'000'000'000 ? value * 10 + (c - '0') : value;
+    return value;
+}
 
 } // namespace dorvik

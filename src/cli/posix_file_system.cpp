@@ -12,24 +12,6 @@ namespace {
 
 std::string describe(int error) { return std::strerror(error); }
 
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Makes a rename in the folder durable.
-void syncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 mode_t newFileMode()
 {
     const mode_t mask = ::umask(0);
@@ -66,8 +48,6 @@ public:
     {
         if (fd_ < 0)
             return false;
-        if (::fsync(fd_) != 0)
-            return fail(errno);
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) {
@@ -82,7 +62,6 @@ public:
             error_ = describe(error);
             return false;
         }
-        syncFolder(folderOf(target_));
         return true;
     }
 

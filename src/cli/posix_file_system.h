@@ -10,10 +10,16 @@ class PosixFileSystem : public FileSystem {
 public:
     // Reads in one piece sized from the file, so the bytes are held once.
     ReadResult readAll(const std::string& path) override;
-    // Writes go to a temporary file in the target's folder; commit() syncs
-    // it and renames it over the target, so the target is either the old
-    // file or the complete new one. The new file keeps an existing file's
-    // permissions.
+    // Writes go to a temporary file in the target's folder; commit() renames
+    // it over the target, so the target is either the old file or the
+    // complete new one, whatever fails on the way. The new file keeps an
+    // existing file's permissions.
+    //
+    // The only file written is the error list, which the next run recreates
+    // from the report: it is not forced to the disk (no fsync), which would
+    // cost more than the whole check. The rename over an existing file still
+    // gives the old or the new list after a crash on the usual Linux file
+    // systems, which flush the data of a file replaced this way first.
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
 
     // Whether the last readAll failed, and why.
