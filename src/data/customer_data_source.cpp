@@ -171,6 +171,10 @@ CustomerDataSource::CustomerDataSource(Options options, FileSystem& fs, UserBoxe
 void CustomerDataSource::load(FileSystem& fs)
 {
     ReadResult read = fs.readAll(fileName_);
+    // Room for every line that can be a record, so the table is not moved
+    // while it grows (a full diskette holds tens of thousands of lines).
+    rsCustomers.records_.reserve(std::min<std::size_t>(
+        kMaxRecords, read.bytes.size() / (kRecordLength + 2) + 1));
     bool overLimit = false;
     forEachLine(read.bytes, [&](std::string_view line) {
         if (line.size() != static_cast<std::size_t>(kRecordLength)) {
