@@ -1,0 +1,137 @@
+#include "entry/autofill_dialog.h"
+#include "entry_fixture.h"
+#include "shell/screens.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
+
+using namespace dorvik;
+using namespace dorvik::testing;
+
+namespace {
+QColor labelColour(FrmPopolnuvawe& dialog, int index)
+{
+    auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(index));
+    return label->palette().color(label->foregroundRole());
+}
+} // namespace
+
+TEST_F(EntryTest, AutoFillDialogOpensWithEverythingOffAndTheValueBoxesHidden)
+{
+    FrmPopolnuvawe dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Avtomatsko popolnuvanje");
+    EXPECT_FALSE(dialog.chkBox()->isChecked());
+    EXPECT_FALSE(dialog.chkAktivB()->isChecked());
+    EXPECT_EQ(dialog.chkBox()->text(), "Aktivirawe na avto popolnuvawe");
+    EXPECT_EQ(dialog.chkAktivB()->text(), "Poliwa za beneficiran staz");
+    EXPECT_EQ(dialog.cmdProdolzi()->text(), "Prodol`i");
+    EXPECT_EQ(dialog.findChild<QLabel*>("Label2_2")->text(), "Naziv na firmat ");
+    EXPECT_EQ(dialog.txtGodinaA()->maxLength(), 2);
+    EXPECT_EQ(dialog.txtRegistarskiBrojA()->maxLength(), 10);
+    EXPECT_EQ(dialog.txtFirmaA()->maxLength(), 35);
+    EXPECT_FALSE(dialog.txtGodinaA()->isVisible());
+    EXPECT_EQ(labelColour(dialog, 0), QColor(128, 128, 128));
+
+    dialog.chkBox()->click();
+    EXPECT_TRUE(dialog.txtGodinaA()->isVisible());
+    EXPECT_TRUE(dialog.txtFirmaA()->isVisible());
+    EXPECT_NE(labelColour(dialog, 1), QColor(128, 128, 128));
+    dialog.chkBox()->click();
+    EXPECT_FALSE(dialog.txtRegistarskiBrojA()->isVisible());
+    EXPECT_EQ(labelColour(dialog, 1), QColor(128, 128, 128));
+}
+
+TEST_F(EntryTest, ProdolziStoresTheTickedValuesAsTypedAndEmptiesTheOthers)
+{
+    Module1::AutoEfektStaz = "0000"; // from an earlier opening
+    Module1::AutoStepenZgolem = "     ";
+    FrmPopolnuvawe dialog;
+    dialog.show();
+    dialog.chkBox()->click();
+    QTest::keyClicks(dialog.txtGodinaA(), "ab7"); // letters pass here, cut at 2
+    QTest::keyClicks(dialog.txtRegistarskiBrojA(), "1234567897");
+    QTest::keyClicks(dialog.txtFirmaA(), "Tekstil DOO Stip");
+    dialog.cmdProdolzi()->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Module1::AutoGodina, "ab");
+    EXPECT_EQ(Module1::AutoRegistarskiBroj, "1234567897");
+    EXPECT_EQ(Module1::AutoFirma, "Tekstil DOO Stip");
+    EXPECT_EQ(Module1::AutoEfektStaz, "");
+    EXPECT_EQ(Module1::AutoStepenZgolem, "");
+}
+
+TEST_F(EntryTest, UntickingBeforeProdolziStoresNoCommonValues)
+{
+    FrmPopolnuvawe dialog;
+    dialog.show();
+    dialog.chkBox()->click();
+    QTest::keyClicks(dialog.txtGodinaA(), "03");
+    QTest::keyClicks(dialog.txtFirmaA(), "Firma");
+    dialog.chkBox()->click();
+    dialog.chkAktivB()->click();
+    dialog.cmdProdolzi()->click();
+    EXPECT_EQ(Module1::AutoGodina, "");
+    EXPECT_EQ(Module1::AutoFirma, "");
+    EXPECT_EQ(Module1::AutoEfektStaz, "0000");
+    EXPECT_EQ(Module1::AutoStepenZgolem, "     ");
+}
+
+TEST_F(EntryTest, TheCloseBoxKeepsTheValuesOfTheLastProdolzi)
+{
+    {
+        FrmPopolnuvawe first;
+        first.show();
+        first.chkBox()->click();
+        QTest::keyClicks(first.txtGodinaA(), "03");
+        QTest::keyClicks(first.txtRegistarskiBrojA(), "1234567897");
+        first.cmdProdolzi()->click();
+    }
+    FrmPopolnuvawe second;
+    second.show();
+    second.chkBox()->click();
+    QTest::keyClicks(second.txtGodinaA(), "99");
+    second.close();
+    EXPECT_EQ(second.result(), QDialog::Rejected);
+    EXPECT_EQ(Module1::AutoGodina, "03");
+    EXPECT_EQ(Module1::AutoRegistarskiBroj, "1234567897");
+}
+
+// The real opening: the modal dialog first, then the screen with its values.
+TEST_F(EntryTest, OpeningShowsTheModalDialogBeforeTheScreen)
+{
+    withRecords(2);
+    bool answered = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<FrmPopolnuvawe*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        // Nothing is loaded while the dialog is open.
+        EXPECT_TRUE(boxes.shown().empty());
+        dialog->chkBox()->click();
+        dialog->txtGodinaA()->setText("99");
+        dialog->chkAktivB()->click();
+        dialog->cmdProdolzi()->click();
+        answered = true;
+    });
+    poll.start();
+    QTimer::singleShot(5000, [&] { // never hang: give up on a dialog that never came
+        if (auto* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    QWidget* opened = openEntryScreen(AppServices{boxes, files, clock});
+    ASSERT_TRUE(answered);
+    auto* entry = qobject_cast<FrmVnos*>(opened);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->objectName(), "frmVnos");
+    EXPECT_EQ(entry->windowTitle(), "Vnos na novi prijavi...");
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->box(Field::Godina)->text(), "99");
+    EXPECT_EQ(entry->box(Field::SifraStaz)->text(), "0000");
+    EXPECT_EQ(entry->recordTotal(), 3);
+    delete opened;
+}
