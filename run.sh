@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target dorvik
+cmake --build build -j"$(nproc)" --target dorvik dorvik-check
 exec build/src/app/dorvik "$@"
