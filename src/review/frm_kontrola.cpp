@@ -286,7 +286,8 @@ void frmKontrola::enterMode()
     for (QToolButton* b : {cmdFirst, cmdPrev, cmdNext, cmdLast})
         b->setVisible(review);
     cmdKontrola->setEnabled(review);
-    mnuPREBARUVANJE->setEnabled(review);
+    for (QAction* item : mnuPREBARUVANJE->actions())
+        item->setEnabled(review);
     const bool editable = !review || store_->rsCustomers.hasCurrent();
     for (QLineEdit* box : form_->boxes())
         box->setReadOnly(!editable);

@@ -1,6 +1,7 @@
 #include "review/review_check_view.h"
 
 #include "data/customer_data_source.h"
+#include "platform/code_page.h"
 #include "shell/record_binding.h"
 #include "shell/report_form.h"
 
@@ -44,16 +45,14 @@ void ReviewCheckView::showPosition(int position)
     showIfDue();
 }
 
+// The run gives the progress first and then the position of the same
+// record; the position paints both, so that they never disagree on screen.
 void ReviewCheckView::showProgress(int maximum, int value)
 {
     maximum_ = maximum;
     value_ = value;
-    if (!progress_.isVisible()) {
+    if (!progress_.isVisible())
         progress_.show();
-        showNow();
-        return;
-    }
-    showIfDue();
 }
 
 void ReviewCheckView::hideProgress()
@@ -65,7 +64,18 @@ void ReviewCheckView::hideProgress()
 
 void ReviewCheckView::showNow()
 {
-    binding_.flush();
+    if (records_.hasCurrent()) {
+        binding_.flush();
+    } else if (records_.Eof() && records_.RecordCount() > 0) {
+        // Past the last record, as the verdict opens: the last record stays
+        // in view rather than empty boxes.
+        const ReportRecord& last = records_.record(records_.RecordCount() - 1);
+        for (int i = 0; i < kFieldCount; ++i) {
+            const QString text = bytesToText(last.value(fieldAt(i)));
+            if (boxes_[i]->text() != text)
+                boxes_[i]->setText(text);
+        }
+    }
     const QString position = QString::number(position_);
     if (positionBox_.text() != position)
         positionBox_.setText(position);
