@@ -6,6 +6,14 @@
 namespace dorvik {
 
 namespace {
+// The program moves the focus for the keyboard user: show it as after Tab,
+// so that the focused button is marked too.
+void focusForKeyboard(QWidget* w, Qt::FocusReason reason)
+{
+    w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    w->setFocus(reason);
+}
+
 bool isTabStop(QWidget* window, QWidget* w)
 {
     return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled()
@@ -20,7 +28,7 @@ void stepFocus(QWidget* window)
         from = window;
     for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
         if (isTabStop(window, w)) {
-            w->setFocus(Qt::TabFocusReason);
+            focusForKeyboard(w, Qt::TabFocusReason);
             return;
         }
     }
@@ -35,7 +43,7 @@ void queueFocusStep(QWidget* window)
 void queueFocus(QWidget* widget)
 {
     QMetaObject::invokeMethod(
-        widget, [widget] { widget->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+        widget, [widget] { focusForKeyboard(widget, Qt::OtherFocusReason); }, Qt::QueuedConnection);
 }
 
 } // namespace dorvik
