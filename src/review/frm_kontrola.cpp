@@ -525,7 +525,8 @@ void frmKontrola::cmdKontrola_Click()
     const std::int16_t before = RecordPosition;
 
     binding_->setDeferred(true);
-    ReviewCheckView view(store_->rsCustomers, *binding_, form_->boxes(), *txtPozicija, *prgView);
+    ReviewCheckView view(store_->rsCustomers, *binding_, form_->boxes(), *txtPozicija, *prgView,
+                         RecordPosition);
     RunBoxes boxes(services_.boxes, view);
     const CheckRunResult result =
         runCheck(*store_, view, boxes, services_.files, services_.clock);

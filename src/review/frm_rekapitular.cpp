@@ -62,7 +62,7 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     setFixedSize(kWidth, kHeight);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(40, 30, 40, 30);
+    layout->setContentsMargins(20, 30, 20, 30);
     layout->setSpacing(18);
 
     auto* company = new QLabel(QStringLiteral("Elmarin"), this);
@@ -85,30 +85,42 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     const char* navy = "rgb(0,0,128)";
     txtReg = valueBox("txtReg", 130, navy, Qt::AlignLeft,
                       QStringLiteral("Registarski broj na obvrznikot"), this);
-    txtIme = valueBox("txtIme", 330, navy, Qt::AlignLeft,
+    txtIme = valueBox("txtIme", 240, navy, Qt::AlignLeft,
                       QStringLiteral("Naziv i sediste na obvrznikot"), this);
     txtSlogovi = valueBox("txtSlogovi", 100, navy, Qt::AlignLeft,
                           QStringLiteral("Vkupno procitani slogovi"), this);
     txtZbirnaMasa = valueBox("txtZbirnaMasa", 180, "rgb(192,0,0)", Qt::AlignRight,
                              QStringLiteral("Zbirna masa za uplata na pridonesi"), this);
 
+    // One grid, so that the four boxes start under one another.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(14);
+    int row = 0;
     auto addLine = [&](const QString& text, QLineEdit* box, QWidget* after = nullptr) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(12);
-        row->addWidget(caption(text, this), 1);
-        row->addWidget(box);
+        QLabel* label = caption(text, this);
+        label->setMinimumWidth(label->sizeHint().width());
+        grid->addWidget(label, row, 0);
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(8);
+        cell->addWidget(box);
         if (after)
-            row->addWidget(after);
-        layout->addLayout(row);
+            cell->addWidget(after);
+        cell->addStretch(1);
+        grid->addLayout(cell, row, 1);
+        ++row;
     };
+    auto addRule = [&] { grid->addWidget(rule(this), row++, 0, 1, 2); };
     addLine(QStringLiteral("Registarski broj na obvrznikot za uplata na pridonesi:"), txtReg);
     addLine(QStringLiteral("Naziv i sedi{te na obvrznikot:"), txtIme);
-    layout->addWidget(rule(this));
+    addRule();
     addLine(QStringLiteral("Vkupno pro~itani slogovi dojaveni na disketa :"), txtSlogovi);
-    layout->addWidget(rule(this));
+    addRule();
     addLine(QStringLiteral("Zbirna masa za uplata na pridonesi:"), txtZbirnaMasa,
             caption(QStringLiteral("Denari"), this));
-    layout->addWidget(rule(this));
+    addRule();
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
     layout->addStretch(1);
 }
 

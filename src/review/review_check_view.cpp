@@ -19,9 +19,9 @@ constexpr qint64 kRepaintIntervalMs = 40;
 
 ReviewCheckView::ReviewCheckView(Recordset& records, RecordBinding& binding,
                                  const std::array<QLineEdit*, kFieldCount>& boxes,
-                                 QLineEdit& position, QProgressBar& progress)
+                                 QLineEdit& position, QProgressBar& progress, int shownPosition)
     : records_(records), binding_(binding), boxes_(boxes), positionBox_(position),
-      progress_(progress)
+      progress_(progress), position_(shownPosition)
 {
     sinceShown_.start();
 }

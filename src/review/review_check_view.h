@@ -25,7 +25,7 @@ class ReviewCheckView : public CheckRunView {
 public:
     ReviewCheckView(Recordset& records, RecordBinding& binding,
                     const std::array<QLineEdit*, kFieldCount>& boxes, QLineEdit& position,
-                    QProgressBar& progress);
+                    QProgressBar& progress, int shownPosition);
 
     std::string fieldText(Field field) override;
     void setColour(Field field, BoxColour colour) override;
@@ -36,7 +36,7 @@ public:
     // Brings the boxes, the position and the bar up to the record under test.
     void showNow();
 
-    // The position last given by the run; 0 before the first record.
+    // The position last given by the run; the screen's own before the first record.
     int position() const { return position_; }
 
 private:

@@ -164,9 +164,12 @@ TEST_F(CheckTest, NoLeavesAnOldListAndTheScreenAlone)
     open(cleanLines(5));
     files.files[kListPath] = "old list";
     click("cmdNext");
+    watch();
     boxes.answer(Answer::No);
     click("cmdKontrola");
     EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kQuestion});
+    // The question stands beside the record shown.
+    EXPECT_EQ(at(kQuestion).position, "2");
     EXPECT_EQ(files.files[kListPath], "old list");
     EXPECT_EQ(position(), "2");
     EXPECT_EQ(name(), "Ime Prezime 2");
