@@ -80,9 +80,12 @@ FrmVnos::FrmVnos(AppServices services, QWidget* parent)
     layout->addWidget(form_, 0, Qt::AlignHCenter);
     buildBottomRow(layout);
     setTabOrder();
+}
 
-    // Opening: the store loads the file (telling about bad lines), the
-    // counters start at the store's count and position 1, then "vnesi".
+void FrmVnos::openReports()
+{
+    // The store loads the file (telling about bad lines), the counters start
+    // at the store's count and position 1, then "vnesi".
     store_ = std::make_unique<CustomerDataSource>(
         CustomerDataSource::Options{Module1::ReportFileName, Module1::NewReportFile == 1},
         services_.files, services_.boxes);

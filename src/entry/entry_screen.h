@@ -27,11 +27,14 @@ class ReportForm;
 class FrmVnos : public QWidget, public CheckedScreen {
     Q_OBJECT
 public:
-    // Runs the opening sequence over Module1::ReportFileName: loads the store
-    // (its messages included) and presses "vnesi". The auto-fill dialog comes
-    // before, from openEntryScreen.
+    // Builds the screen; nothing is loaded yet.
     explicit FrmVnos(AppServices services, QWidget* parent = nullptr);
     ~FrmVnos() override;
+
+    // The opening sequence once the auto-fill dialog is closed: loads the
+    // store over Module1::ReportFileName (its messages included) and presses
+    // "vnesi".
+    void openReports();
 
     QLineEdit* box(Field field) const;
     ReportForm* form() const { return form_; }

@@ -3,18 +3,31 @@
 #include "shell/screens.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace dorvik {
 
 QWidget* openEntryScreen(AppServices services)
 {
-    // The common values are asked for first, before the file is loaded.
-    FrmPopolnuvawe dialog(QApplication::activeWindow());
-    dialog.exec();
-
     auto* screen = new FrmVnos(services);
     screen->setAttribute(Qt::WA_DeleteOnClose);
-    screen->show();
+
+    // The common values are asked for first; the file is loaded and the
+    // screen shown once the dialog is closed, whichever way. The dialog is
+    // modal for the whole program but does not block the caller, and it goes
+    // with the screen should the program close meanwhile.
+    auto* dialog = new FrmPopolnuvawe(screen);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QDialog::finished, screen, [screen] {
+        screen->openReports();
+        screen->show();
+    });
+    dialog->adjustSize();
+    const QWidget* over = QApplication::activeWindow();
+    const QRect area = over ? over->frameGeometry() : dialog->screen()->availableGeometry();
+    dialog->move(area.center() - dialog->rect().center());
+    dialog->show();
     return screen;
 }
 

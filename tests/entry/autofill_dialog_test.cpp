@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QTimer>
+#include <QPointer>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -98,40 +98,61 @@ TEST_F(EntryTest, TheCloseBoxKeepsTheValuesOfTheLastProdolzi)
     EXPECT_EQ(Module1::AutoRegistarskiBroj, "1234567897");
 }
 
-// The real opening: the modal dialog first, then the screen with its values.
+// The real opening: the modal dialog first, then the file and the screen.
 TEST_F(EntryTest, OpeningShowsTheModalDialogBeforeTheScreen)
 {
     withRecords(2);
-    bool answered = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<FrmPopolnuvawe*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll.stop();
-        // Nothing is loaded while the dialog is open.
-        EXPECT_TRUE(boxes.shown().empty());
-        dialog->chkBox()->click();
-        dialog->txtGodinaA()->setText("99");
-        dialog->chkAktivB()->click();
-        dialog->cmdProdolzi()->click();
-        answered = true;
-    });
-    poll.start();
-    QTimer::singleShot(5000, [&] { // never hang: give up on a dialog that never came
-        if (auto* w = QApplication::activeModalWidget())
-            w->close();
-    });
-    QWidget* opened = openEntryScreen(AppServices{boxes, files, clock});
-    ASSERT_TRUE(answered);
-    auto* entry = qobject_cast<FrmVnos*>(opened);
+    files.files[kFile] += "too short\r\n";
+    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock});
+    auto* entry = qobject_cast<FrmVnos*>(opened.data());
     ASSERT_NE(entry, nullptr);
+    auto* dialog = qobject_cast<FrmPopolnuvawe*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    // Nothing is loaded or shown while the dialog is open.
+    EXPECT_FALSE(entry->isVisible());
+    EXPECT_TRUE(boxes.shown().empty());
+
+    dialog->chkBox()->click();
+    dialog->txtGodinaA()->setText("99");
+    dialog->chkAktivB()->click();
+    dialog->cmdProdolzi()->click();
+    settle();
+    EXPECT_EQ(boxes.shown().size(), 1u); // the store's note on the short line
     EXPECT_EQ(entry->objectName(), "frmVnos");
     EXPECT_EQ(entry->windowTitle(), "Vnos na novi prijavi...");
     EXPECT_TRUE(entry->isVisible());
     EXPECT_EQ(entry->box(Field::Godina)->text(), "99");
     EXPECT_EQ(entry->box(Field::SifraStaz)->text(), "0000");
     EXPECT_EQ(entry->recordTotal(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), entry->box(Field::LicenBroj));
+    entry->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opened.isNull());
+}
+
+TEST_F(EntryTest, ClosingTheDialogWithItsCloseBoxStillOpensTheScreen)
+{
+    Module1::AutoFirma = "Firma";
+    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock});
+    auto* dialog = qobject_cast<FrmPopolnuvawe*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->close();
+    settle();
+    auto* entry = qobject_cast<FrmVnos*>(opened.data());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->box(Field::Firma)->text(), "Firma");
     delete opened;
+}
+
+TEST_F(EntryTest, ClosingTheScreenBeforeTheDialogTakesTheDialogAlong)
+{
+    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock});
+    QPointer<QWidget> dialog = QApplication::activeModalWidget();
+    ASSERT_FALSE(dialog.isNull());
+    opened->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opened.isNull());
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_TRUE(boxes.shown().empty());
 }

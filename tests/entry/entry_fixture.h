@@ -56,6 +56,7 @@ struct EntryTest : ::testing::Test {
     void open()
     {
         screen = std::make_unique<FrmVnos>(AppServices{boxes, files, clock});
+        screen->openReports();
         screen->show();
         screen->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
