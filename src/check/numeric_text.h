@@ -40,11 +40,15 @@ inline bool isNumericText(std::string_view text)
 // overflow; longer texts saturate rather than wrap.
 inline std::optional<std::int64_t> toNumber(std::string_view text)
 {
-    if (!isNumericText(text))
+    const std::string_view digits = trimBlanks(text);
+    if (digits.empty())
         return std::nullopt;
     std::int64_t value = 0;
-    for (const char c : trimBlanks(text))
+    for (const char c : digits) {
+        if (!isDigit(c))
+            return std::nullopt;
         value = value < 100'000'000'000'000'000 ? value * 10 + (c - '0') : value;
+    }
     return value;
 }
 
