@@ -389,10 +389,15 @@ void frmKontrola::cmdRec_Click()
     for (int i = 0; i < kFieldCount; ++i)
         records.setField(fieldAt(i), values[i]);
     records.Update();
+    // The rewrite leaves the store after its last record; the boxes keep
+    // showing the saved record meanwhile, also beside a failure message.
+    if (binding_)
+        binding_->setDeferred(true);
     store_->WriteToFile();
     NewRecordPending = 0;
-    // The rewrite leaves the store after its last record: stand on the saved one again.
     records.MoveTo(RecordPosition - 1);
+    if (binding_)
+        binding_->setDeferred(false);
     enterMode();
 }
 

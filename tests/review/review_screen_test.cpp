@@ -346,3 +346,34 @@ TEST_F(ReviewTest, ClosingSavesNothing)
     EXPECT_EQ(file(), before);
     EXPECT_EQ(files.commits, 0);
 }
+
+TEST_F(ReviewTest, KeyboardAloneReachesTheCommands)
+{
+    open(cleanLines(3));
+    screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+    ASSERT_EQ(QApplication::focusWidget(), button("cmdNext"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(150); // the pressed look of animateClick
+    EXPECT_EQ(position(), "2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(position(), "3");
+
+    boxes.answerInput("1");
+    QTest::keyClick(screen.get(), Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].input.prompt, "Vnesi Reden  broj na slogot");
+    EXPECT_EQ(position(), "1");
+}
+
+TEST_F(ReviewTest, FailedSaveKeepsTheRecordInView)
+{
+    open(cleanLines(3));
+    click("cmdNext");
+    files.commitError = "No space left on device";
+    boxes.onShow([this](const ShownBox&) { EXPECT_EQ(name(), "Ime Prezime 2"); });
+    click("cmdRec");
+    EXPECT_EQ(lastMessage(), "No space left on device");
+    EXPECT_EQ(name(), "Ime Prezime 2");
+    EXPECT_EQ(position(), "2");
+}
