@@ -57,7 +57,11 @@ void keepPlaceWhenHidden(QWidget* widget)
 } // namespace
 
 FrmVnos::FrmVnos(AppServices services, QWidget* parent)
-    : QWidget(parent), services_(services)
+    : QWidget(parent),
+      services_(services),
+      // The file chosen for this screen, whatever is chosen later.
+      fileName_(Module1::ReportFileName),
+      newFile_(Module1::NewReportFile == 1)
 {
     setObjectName(QStringLiteral("frmVnos"));
     setWindowTitle(QStringLiteral("Vnos na novi prijavi..."));
@@ -82,30 +86,24 @@ FrmVnos::FrmVnos(AppServices services, QWidget* parent)
     setTabOrder();
 }
 
+FrmVnos::~FrmVnos()
+{
+    // The binding listens to the store: it goes first.
+    binding_.reset();
+}
+
 void FrmVnos::openReports()
 {
     // The store loads the file (telling about bad lines), the counters start
     // at the store's count and position 1, then "vnesi".
     store_ = std::make_unique<CustomerDataSource>(
-        CustomerDataSource::Options{Module1::ReportFileName, Module1::NewReportFile == 1},
-        services_.files, services_.boxes);
+        CustomerDataSource::Options{fileName_, newFile_}, services_.files, services_.boxes);
     RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
     RecordPosition = 1;
-    txtRecordsV_->setText(QString::number(RecordTotal));
-    txtPozicijaV_->setText(QString::number(RecordPosition));
-    if (store_->rsCustomers.RecordCount() >= kMaxRecords) {
-        // No room for a new report: show what the file holds.
-        tell(services_.boxes, kFileFullMessage, Icon::Exclamation);
+    showCounters();
+    // A full file takes no new report: the screen shows what it holds.
+    if (!startNewReport())
         pregled();
-    } else {
-        vnesi();
-    }
-}
-
-FrmVnos::~FrmVnos()
-{
-    // The binding listens to the store: it goes first.
-    binding_.reset();
 }
 
 QLineEdit* FrmVnos::box(Field field) const
@@ -202,10 +200,15 @@ void FrmVnos::showCounters()
 
 void FrmVnos::vnesi()
 {
+    startNewReport();
+}
+
+bool FrmVnos::startNewReport()
+{
     Recordset& rs = store_->rsCustomers;
     if (rs.RecordCount() >= kMaxRecords) {
         tell(services_.boxes, kFileFullMessage, Icon::Exclamation);
-        return;
+        return false;
     }
     binding_.reset();
     setPreviewing(false);
@@ -234,6 +237,7 @@ void FrmVnos::vnesi()
     RecordPosition = RecordTotal;
     showCounters();
     queueFocus(box(Field::LicenBroj));
+    return true;
 }
 
 void FrmVnos::snimi()

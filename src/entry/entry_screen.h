@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class QBoxLayout;
 class QLineEdit;
@@ -27,13 +28,13 @@ class ReportForm;
 class FrmVnos : public QWidget, public CheckedScreen {
     Q_OBJECT
 public:
-    // Builds the screen; nothing is loaded yet.
+    // Builds the screen over the file chosen last (Module1::ReportFileName,
+    // NewReportFile); nothing is loaded yet.
     explicit FrmVnos(AppServices services, QWidget* parent = nullptr);
     ~FrmVnos() override;
 
     // The opening sequence once the auto-fill dialog is closed: loads the
-    // store over Module1::ReportFileName (its messages included) and presses
-    // "vnesi".
+    // store (its messages included) and presses "vnesi".
     void openReports();
 
     QLineEdit* box(Field field) const;
@@ -61,6 +62,7 @@ public:
 private:
     void buildBottomRow(QBoxLayout* layout);
     void setTabOrder();
+    bool startNewReport();
     void setPreviewing(bool previewing);
     void showCounters();
     void onBoxChanged(Field field);
@@ -74,6 +76,8 @@ private:
     void wipe(Field field);
 
     AppServices services_;
+    std::string fileName_;
+    bool newFile_;
     ReportForm* form_ = nullptr;
     QLineEdit* txtRecordsV_ = nullptr;
     QLineEdit* txtPozicijaV_ = nullptr;
