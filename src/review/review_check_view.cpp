@@ -33,6 +33,11 @@ std::string ReviewCheckView::fieldText(Field field)
     return std::string(records_.field(field));
 }
 
+std::string_view ReviewCheckView::fieldView(Field field, std::string&)
+{
+    return records_.field(field);
+}
+
 void ReviewCheckView::setColour(Field field, BoxColour colour)
 {
     showNow();

@@ -28,6 +28,7 @@ public:
                     QProgressBar& progress, int shownPosition);
 
     std::string fieldText(Field field) override;
+    std::string_view fieldView(Field field, std::string& scratch) override;
     void setColour(Field field, BoxColour colour) override;
     void showPosition(int position) override;
     void showProgress(int maximum, int value) override;
