@@ -202,6 +202,14 @@ TEST_F(CheckRun, AnEmptyStorePassesOnlyWhenTheFileHeldNoLine)
     EXPECT_EQ(files.files[kList], kHeader + kFooter);
 }
 
+TEST_F(CheckRun, AFileWithMoreRecordsThanAStoreHoldsFailsAfterItsFirstRecords)
+{
+    load(joinLines(std::vector<std::string>(kMaxRecords + 1, testing::recordLine())));
+    EXPECT_EQ(run().verdict, CheckVerdict::Failed);
+    EXPECT_EQ(view->positions.back(), kMaxRecords);
+    EXPECT_EQ(files.files[kList], kHeader + kFooter);
+}
+
 TEST_F(CheckRun, AListThatCannotBeWrittenEndsTheRunAndKeepsTheEarlierOne)
 {
     load(joinLines({withField(testing::recordLine(), Field::LicenBroj, "1111111191")}));
