@@ -4,8 +4,6 @@
 #include "check/numeric_text.h"
 #include "platform/user_boxes.h"
 
-#include <algorithm>
-
 namespace dorvik {
 
 namespace {
@@ -13,7 +11,7 @@ constexpr std::int16_t kKeepFaultCode = -1;
 } // namespace
 
 // One row of the findings table.
-struct Finding {
+struct FieldFinding {
     std::string_view column;  // appended after the shown text; may be empty
     const char* message;
     std::array<Field, 2> boxes;
@@ -25,39 +23,39 @@ struct Finding {
 
 namespace {
 
-constexpr Finding kB1{"Gresen Mat.Br ,", "MATICNEN BROJ MORA DA BIDE VNESEN (13 num)",
+constexpr FieldFinding kB1{"Gresen Mat.Br ,", "MATICNEN BROJ MORA DA BIDE VNESEN (13 num)",
                       {Field::MaticenBroj}, 1, BoxColour::Red, 4, true};
-constexpr Finding kC1{"Gresen Reg.Br ,", "REGISTARSKIOT BROJ E GRESEN PO NODUL 10",
+constexpr FieldFinding kC1{"Gresen Reg.Br ,", "REGISTARSKIOT BROJ E GRESEN PO NODUL 10",
                       {Field::RegistarskiBroj}, 1, BoxColour::Red, 2, true};
-constexpr Finding kD{"       Gr. godina ,",
+constexpr FieldFinding kD{"       Gr. godina ,",
                      "Gresna  godina. Prijavata moze da bide samo vo interval pomegu 1970 i "
                      "tekovnata godina",
                      {Field::Godina}, 1, BoxColour::Red, 1, true};
-constexpr Finding kE1{"        Prazno pole  ,,", "Periodot  treba da bide so 4 mesta",
+constexpr FieldFinding kE1{"        Prazno pole  ,,", "Periodot  treba da bide so 4 mesta",
                       {Field::PeriodOd}, 1, BoxColour::Red, 1, true};
-constexpr Finding kE2{"       Per. 01-31 ,", "Periodot treba da bide vo interval 01-31",
+constexpr FieldFinding kE2{"       Per. 01-31 ,", "Periodot treba da bide vo interval 01-31",
                       {Field::PeriodOd}, 1, BoxColour::Red, 1, true};
-constexpr Finding kE3{"       Per. 01-12 ,", "Periodot treba da bide vo interval 01-12",
+constexpr FieldFinding kE3{"       Per. 01-12 ,", "Periodot treba da bide vo interval 01-12",
                       {Field::PeriodOd}, 1, BoxColour::Red, 1, true};
-constexpr Finding kF1{"        Prazno pole  ,", "Periodot  treba da bide so 4 mesta",
+constexpr FieldFinding kF1{"        Prazno pole  ,", "Periodot  treba da bide so 4 mesta",
                       {Field::PeriodDo}, 1, BoxColour::Red, 1, true};
-constexpr Finding kF2{"       Per. 01-31 ,", "Periodot treba da bide vo interval 01-31",
+constexpr FieldFinding kF2{"       Per. 01-31 ,", "Periodot treba da bide vo interval 01-31",
                       {Field::PeriodDo}, 1, BoxColour::Red, 1, true};
-constexpr Finding kF3{"       Per. 01-12 ,", "Periodot treba da bide vo interval 01-12",
+constexpr FieldFinding kF3{"       Per. 01-12 ,", "Periodot treba da bide vo interval 01-12",
                       {Field::PeriodDo}, 1, BoxColour::Red, 1, true};
-constexpr Finding kG{"       Gr. period ,", "Periodot ne e vo red", {Field::Mesec}, 1,
+constexpr FieldFinding kG{"       Gr. period ,", "Periodot ne e vo red", {Field::Mesec}, 1,
                      BoxColour::Red, 1, true};
-constexpr Finding kH{"Golem efektiven staz,",
+constexpr FieldFinding kH{"Golem efektiven staz,",
                      "Efektivnoto traenje mora da bide pomalo od Vk. broj na casovi",
                      {Field::EfektStaz}, 1, BoxColour::Red, kKeepFaultCode, false};
-constexpr Finding kJ1{"  Da se proveri br,", "Mozna greska vo casovite",
+constexpr FieldFinding kJ1{"  Da se proveri br,", "Mozna greska vo casovite",
                       {Field::VkRabCasovi, Field::Boleduvanje}, 2, BoxColour::Yellow, 1, false};
-constexpr Finding kJ2{"  Pogolem broj na casovi,", "Greska vo vkupniot br. na  casovi",
+constexpr FieldFinding kJ2{"  Pogolem broj na casovi,", "Greska vo vkupniot br. na  casovi",
                       {Field::VkRabCasovi, Field::Boleduvanje}, 2, BoxColour::Red, 1, true};
-constexpr Finding kK{"3 i 4 se nuli ,", "Vk br na casovite i Denarite ne smeat da se nuli",
+constexpr FieldFinding kK{"3 i 4 se nuli ,", "Vk br na casovite i Denarite ne smeat da se nuli",
                      {Field::VkRabCasovi, Field::Denari}, 2, BoxColour::Red, kKeepFaultCode,
                      false};
-constexpr Finding kL{"", "BO!Boleduvanjeto mora da bide pomalo od 2198", {Field::Boleduvanje},
+constexpr FieldFinding kL{"", "BO!Boleduvanjeto mora da bide pomalo od 2198", {Field::Boleduvanje},
                      1, BoxColour::Red, 1, true};
 
 constexpr std::string_view kColumnA1 = " Gr. mod 10 ,";
@@ -107,7 +105,7 @@ std::string_view zerosIfBlank(std::string_view text)
     return isRun(text, ' ', 4) ? std::string_view("0000") : text;
 }
 
-// Left$/Mid$ on texts that may be shorter than asked.
+// What there is of a part of a text that may be shorter than asked.
 std::string_view part(std::string_view text, std::size_t start, std::size_t length)
 {
     return start >= text.size() ? std::string_view{} : text.substr(start, length);
@@ -134,7 +132,7 @@ std::string_view FieldRules::read(Field field)
     return context_.screen.fieldView(field, scratch_[static_cast<int>(field)]);
 }
 
-void FieldRules::report(const Finding& finding, std::string_view shownText)
+void FieldRules::report(const FieldFinding& finding, std::string_view shownText)
 {
     if (finding.failsFile)
         state_->failed = true;
@@ -150,7 +148,7 @@ void FieldRules::report(const Finding& finding, std::string_view shownText)
 }
 
 // The text of the box as the screen shows it now.
-void FieldRules::report(const Finding& finding, Field shown)
+void FieldRules::report(const FieldFinding& finding, Field shown)
 {
     report(finding, context_.screen.fieldView(shown, shown_));
 }
@@ -279,8 +277,8 @@ bool FieldRules::year()
 }
 
 // Rules 5 and 6. The lower bounds are not tested: "00" passes.
-bool FieldRules::period(Field field, std::string_view& copy, const Finding& malformed,
-                        const Finding& badDay, const Finding& badMonth)
+bool FieldRules::period(Field field, std::string_view& copy, const FieldFinding& malformed,
+                        const FieldFinding& badDay, const FieldFinding& badMonth)
 {
     copy = read(field);
     if (copy.size() < 4 || isRun(copy, ' ', 4) || isRun(copy, '0', 4) || hasBlank(copy)

@@ -27,7 +27,7 @@ struct FieldRulesContext {
     std::string_view currentYear; // two digits, "03" for 2003
 };
 
-struct Finding;
+struct FieldFinding;
 
 // The rules of one run. It keeps its buffers from record to record, so that
 // checking a record allocates nothing.
@@ -43,8 +43,8 @@ public:
 
 private:
     std::string_view read(Field field);
-    void report(const Finding& finding, std::string_view shownText);
-    void report(const Finding& finding, Field shown);
+    void report(const FieldFinding& finding, std::string_view shownText);
+    void report(const FieldFinding& finding, Field shown);
     void appendShown(Field field, std::string_view column);
     bool numeric(std::string_view text);
     bool notDigits(std::string_view tested);
@@ -54,8 +54,8 @@ private:
     bool masterNumber();
     bool registrationNumber();
     bool year();
-    bool period(Field field, std::string_view& copy, const Finding& malformed,
-                const Finding& badDay, const Finding& badMonth);
+    bool period(Field field, std::string_view& copy, const FieldFinding& malformed,
+                const FieldFinding& badDay, const FieldFinding& badMonth);
     bool periodAgainstMonths();
     bool effectiveDuration();
     bool hours();
