@@ -78,6 +78,12 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         records.MoveNext();
     }
     view.hideProgress();
+    // Every record's line is written before the verdict, so that a failure
+    // to write one ends the run without a verdict.
+    if (!list.flush()) {
+        tell(boxes, list.error());
+        return result;
+    }
     view.showPosition(total);
 
     tellClosing(boxes, state.failed);

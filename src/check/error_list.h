@@ -43,16 +43,16 @@ public:
 
     // Starts the file and writes the header.
     bool open(FileSystem& files, const std::string& path, std::string_view stem);
-    // Writes a record line followed by CR LF.
+    // Writes a record line followed by CR LF. Lines reach the file in
+    // blocks; flush() hands over what is pending.
     bool writeLine(std::string_view line);
+    bool flush();
     // Writes the footer and replaces the file.
     bool close();
     // The platform's description of the last failure.
     const std::string& error() const { return error_; }
 
 private:
-    bool flush();
-
     std::unique_ptr<OutputFile> file_;
     std::string buffer_;
     std::string error_;

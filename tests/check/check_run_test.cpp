@@ -279,6 +279,21 @@ TEST_F(CheckRun, AWriteFailureDuringTheWalkEndsTheRunWithoutAVerdict)
     EXPECT_EQ(texts.back(), "No space left on device");
     EXPECT_LT(texts.size(), 10'000u); // it stopped well before the last record
     EXPECT_FALSE(bigView.progressVisible);
+
+    // The last lines fail to reach the file: still no verdict.
+    filling.room = kHeader.size() + 10;
+    filling.files[kReport] = joinLines({bad, bad});
+    CustomerDataSource small({kReport, false}, filling, boxes);
+    RecordView smallView(small);
+    boxes.clear();
+    boxes.answer(Answer::Yes);
+    EXPECT_EQ(runCheck(small, smallView, boxes, filling, clock).verdict, CheckVerdict::Aborted);
+    EXPECT_EQ(boxes.messageTexts(),
+              (std::vector<std::string>{"DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE",
+                                        "GRESEN SLOG - NUMERICKIOT  PODATOK NE E VO RED",
+                                        "GRESEN SLOG - NUMERICKIOT  PODATOK NE E VO RED",
+                                        "No space left on device"}));
+    EXPECT_EQ(filling.files[kList], "earlier list");
 }
 
 TEST_F(CheckRun, AReportNamedLikeItsListIsNeverReplaced)
