@@ -73,7 +73,8 @@ QString buttonStyle(const char* background)
     return QStringLiteral("QToolButton { background-color: %1; color: black;"
                           " border: 2px outset %1; padding: 0px 2px; }"
                           "QToolButton:pressed { border-style: inset; }"
-                          "QToolButton:focus { border: 2px solid black; }")
+                          "QToolButton:focus { border: 2px solid black; }"
+                          "QToolButton:disabled { color: rgb(96,96,96); }")
         .arg(QLatin1String(background));
 }
 
