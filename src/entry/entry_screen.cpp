@@ -275,10 +275,7 @@ void FrmVnos::snimi()
     RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
     RecordPosition = RecordTotal;
     showCounters();
-    for (Field f : {Field::LicenBroj, Field::MaticenBroj, Field::RegistarskiBroj, Field::Godina,
-                    Field::ImePrezime, Field::Firma, Field::PeriodOd, Field::PeriodDo,
-                    Field::Mesec, Field::VkRabCasovi, Field::Denari, Field::Boleduvanje,
-                    Field::EfektStaz, Field::StepenZgolem, Field::SifraStaz})
+    for (Field f : kTypingOrder)
         box(f)->clear();
     queueFocus(cmdNovaPrijava_);
 }
@@ -292,8 +289,6 @@ void FrmVnos::pregled()
     // stored report, and the position names the report shown.
     rs.MoveLast();
     binding_ = std::make_unique<RecordBinding>(rs, form_->boxes());
-    for (QLineEdit* b : form_->boxes())
-        paintBox(b, BoxColour::Silver);
     RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
     RecordPosition = RecordTotal;
     showCounters();
