@@ -146,10 +146,10 @@ frmKontrola::frmKontrola(AppServices services, QWidget* parent)
     auto* band = new QWidget(this);
     band->setObjectName(QStringLiteral("bandKontrola"));
     band->setFixedSize(form_->width(), kBandHeight);
-    band->setAutoFillBackground(true);
-    QPalette navy = band->palette();
-    navy.setColor(QPalette::Window, QColor(0, 0, 128));
-    band->setPalette(navy);
+    // A style sheet rather than the palette: palettes give way to any
+    // style sheet of the application.
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setStyleSheet(QStringLiteral("#bandKontrola { background-color: rgb(0,0,128); }"));
     buildBand(band);
     layout->addWidget(band);
 

@@ -77,6 +77,8 @@ TEST_F(ReviewTest, BandAndMenuReadAsOnTheForm)
               QColor(255, 255, 0));
     QToolButton* save = button("cmdRec");
     EXPECT_EQ(save->grab().toImage().pixelColor(6, 6), QColor(255, 128, 128));
+    QWidget* band = screen->findChild<QWidget*>("bandKontrola");
+    EXPECT_EQ(band->grab().toImage().pixelColor(1, 1), QColor(0, 0, 128));
     QLineEdit* counter = edit("txtRecords");
     EXPECT_EQ(counter->grab().toImage().pixelColor(3, 3), QColor(0, 0, 128));
     EXPECT_EQ(background(box(Field::Denari)), QColor(192, 192, 192));
