@@ -140,6 +140,44 @@ ReadResult PosixFileSystem::readAll(const std::string& path)
     return result;
 }
 
+ReadStatus PosixFileSystem::readBlocks(const std::string& path, ByteSink& sink)
+{
+    ReadStatus status;
+    const auto failed = [&](int error) {
+        status.ok = false;
+        status.error = describe(error);
+        lastReadFailed_ = true;
+        lastReadError_ = status.error;
+        return status;
+    };
+    lastReadFailed_ = false;
+    lastReadError_.clear();
+
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno);
+    struct stat info{};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        sink.expectSize(static_cast<std::uint64_t>(info.st_size));
+    char block[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            return failed(error);
+        }
+        if (!sink.consume(std::string_view(block, static_cast<std::size_t>(n))))
+            break;
+    }
+    ::close(fd);
+    return status;
+}
+
 std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& path,
                                                           std::string& error)
 {

@@ -10,6 +10,9 @@ class PosixFileSystem : public FileSystem {
 public:
     // Reads in one piece sized from the file, so the bytes are held once.
     ReadResult readAll(const std::string& path) override;
+    // Reads through one block of 64 KiB, reused: a file of any size costs
+    // no more memory than that.
+    ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
     // Writes go to a temporary file in the target's folder; commit() renames
     // it over the target, so the target is either the old file or the
     // complete new one, whatever fails on the way. The new file keeps an
@@ -22,7 +25,7 @@ public:
     // systems, which flush the data of a file replaced this way first.
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
 
-    // Whether the last readAll failed, and why.
+    // Whether the last readAll or readBlocks failed, and why.
     bool lastReadFailed() const { return lastReadFailed_; }
     const std::string& lastReadError() const { return lastReadError_; }
 

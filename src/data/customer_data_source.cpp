@@ -4,8 +4,64 @@
 #include "platform/user_boxes.h"
 
 #include <algorithm>
+#include <new>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace dorvik {
+
+// --- Record table memory ----------------------------------------------------
+
+namespace {
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Below this a table comes from the heap: a huge page would hold mostly
+// nothing.
+constexpr std::size_t kHugeTableBytes = std::size_t{1} << 20;
+
+constexpr std::size_t roundUp(std::size_t bytes, std::size_t unit)
+{
+    return (bytes + unit - 1) / unit * unit;
+}
+} // namespace
+
+void* allocateRecordTable(std::size_t bytes)
+{
+#ifdef __linux__
+    if (bytes >= kHugeTableBytes) {
+        const std::size_t size = roundUp(bytes, kHugePage);
+        // Mapped with a huge page's worth to spare, then cut to the boundary.
+        const std::size_t mapped = size + kHugePage;
+        void* const area = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE,
+                                  MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (area == MAP_FAILED)
+            throw std::bad_alloc();
+        const auto start = reinterpret_cast<std::uintptr_t>(area);
+        const std::uintptr_t aligned = roundUp(start, kHugePage);
+        if (aligned > start)
+            ::munmap(area, aligned - start);
+        const std::size_t after = mapped - (aligned - start) - size;
+        if (after > 0)
+            ::munmap(reinterpret_cast<void*>(aligned + size), after);
+        // Only advice: without huge pages the table works the same.
+        ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+        return reinterpret_cast<void*>(aligned);
+    }
+#endif
+    return ::operator new(bytes);
+}
+
+void freeRecordTable(void* memory, std::size_t bytes) noexcept
+{
+#ifdef __linux__
+    if (bytes >= kHugeTableBytes) {
+        ::munmap(memory, roundUp(bytes, kHugePage));
+        return;
+    }
+#endif
+    ::operator delete(memory);
+}
 
 // --- Recordset --------------------------------------------------------------
 
@@ -170,32 +226,73 @@ CustomerDataSource::CustomerDataSource(Options options, FileSystem& fs, UserBoxe
 
 void CustomerDataSource::load(FileSystem& fs)
 {
-    ReadResult read = fs.readAll(fileName_);
-    // Room for every line that can be a record, so the table is not moved
-    // while it grows (a full diskette holds tens of thousands of lines).
-    rsCustomers.records_.reserve(std::min<std::size_t>(
-        kMaxRecords, read.bytes.size() / (kRecordLength + 2) + 1));
-    bool overLimit = false;
-    forEachLine(read.bytes, [&](std::string_view line) {
-        if (line.size() != static_cast<std::size_t>(kRecordLength)) {
-            ++rejected_;
+    // The file arrives in blocks and is cut into lines as it comes, so that
+    // only the records are held, never the whole file besides them.
+    class Loader : public ByteSink {
+    public:
+        explicit Loader(CustomerDataSource& store) : store_(store) {}
+
+        void expectSize(std::uint64_t size) override
+        {
+            // Room for every line that can be a record (CR LF or a lone CR
+            // after each), so that the table is not moved while it grows.
+            const std::uint64_t lines = size / (kRecordLength + 1) + 1;
+            store_.rsCustomers.records_.reserve(
+                static_cast<std::size_t>(std::min<std::uint64_t>(kMaxRecords, lines)));
+        }
+
+        bool consume(std::string_view block) override
+        {
+            // Past the record limit the rest is still read, so that a
+            // failure to read it is reported as before; it is not kept.
+            if (!overLimit_)
+                cutter_.feed(block, [this](std::string_view line, std::uint64_t length) {
+                    return take(line, length);
+                });
             return true;
         }
-        if (accepted_ >= kMaxRecords) {
-            overLimit = true;
-            return false;
+
+        void finish()
+        {
+            if (!overLimit_)
+                cutter_.finish([this](std::string_view line, std::uint64_t length) {
+                    return take(line, length);
+                });
         }
-        rsCustomers.appendLoaded(ReportRecord::fromLine(line));
-        ++accepted_;
-        return true;
-    });
+
+        bool overLimit() const { return overLimit_; }
+
+    private:
+        bool take(std::string_view line, std::uint64_t length)
+        {
+            if (length != static_cast<std::uint64_t>(kRecordLength)) {
+                ++store_.rejected_;
+                return true;
+            }
+            if (store_.accepted_ >= kMaxRecords) {
+                overLimit_ = true;
+                return false;
+            }
+            store_.rsCustomers.records_.push_back(ReportRecord::fromLine(line));
+            ++store_.accepted_;
+            return true;
+        }
+
+        CustomerDataSource& store_;
+        LineCutter cutter_;
+        bool overLimit_ = false;
+    };
+
+    Loader loader(*this);
+    const ReadStatus read = fs.readBlocks(fileName_, loader);
+    loader.finish();
 
     if (!read.ok) {
         complete_ = false;
         tell(boxes_, read.error);
         return;
     }
-    if (overLimit) {
+    if (loader.overLimit()) {
         complete_ = false;
         tell(boxes_, kRecordLimitMessage, Icon::Critical, "KONTROLA");
     }

@@ -4,7 +4,10 @@
 
 #include "data/report_record.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,6 +21,26 @@ class UserBoxes;
 
 // A file holds at most this many records (the counts are 16-bit).
 inline constexpr int kMaxRecords = 32767;
+
+// Memory for a large record table starts on a 2 MiB boundary and is offered
+// to the kernel for huge pages: a full file's table is then mapped in a few
+// page faults instead of more than a thousand, which on a virtual machine
+// costs more than reading the file. Small tables come from the heap.
+void* allocateRecordTable(std::size_t bytes);
+void freeRecordTable(void* memory, std::size_t bytes) noexcept;
+
+template <typename T>
+struct RecordTableAllocator {
+    using value_type = T;
+    RecordTableAllocator() = default;
+    template <typename U>
+    RecordTableAllocator(const RecordTableAllocator<U>&) {}
+    T* allocate(std::size_t n) { return static_cast<T*>(allocateRecordTable(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) noexcept { freeRecordTable(p, n * sizeof(T)); }
+    friend bool operator==(const RecordTableAllocator&, const RecordTableAllocator&) { return true; }
+};
+
+using RecordTable = std::vector<ReportRecord, RecordTableAllocator<ReportRecord>>;
 
 // The record set: the ordered table of records with one cursor. The cursor
 // stands on a record, before the first one, or after the last one (EOF).
@@ -48,12 +71,19 @@ public:
     bool setField(std::string_view name, std::string_view value);
     // The current record's value, or the empty text with no current record.
     std::string_view field(Field f) const;
+    // The current record's whole line without a copy, when there is a
+    // current record and every one of its fields holds a value; else the
+    // empty text.
+    std::string_view currentLine() const
+    {
+        return hasCurrent() ? records_[cursor_].fullLine() : std::string_view{};
+    }
     void Update();
     void CancelUpdate();
     bool pending() const { return pendingNew_ || pendingEdit_.has_value(); }
 
     const ReportRecord& record(int index) const { return records_[index]; }
-    const std::vector<ReportRecord>& records() const { return records_; }
+    const RecordTable& records() const { return records_; }
 
     // Called after every change of the current record (moves, AddNew, a
     // cancelled new record), so that bound boxes can refresh.
@@ -62,11 +92,10 @@ public:
 
 private:
     friend class CustomerDataSource;
-    void appendLoaded(ReportRecord record) { records_.push_back(std::move(record)); }
     void setCursor(int cursor);
     void notify();
 
-    std::vector<ReportRecord> records_;
+    RecordTable records_;
     int cursor_ = 0;
     bool pendingNew_ = false;
     int cursorBeforeNew_ = 0;
@@ -122,6 +151,80 @@ inline constexpr const char* kRecordLimitMessage =
     "Datotekata ima povekje od 32767 slogovi. Procitani se samo prvite 32767 i datotekata nema da se snima.";
 inline constexpr const char* kIncompleteSaveMessage =
     "Datotekata ne e procitana celosno i nemoze da se snimi.";
+
+// Cuts report file bytes that arrive in blocks into lines exactly as
+// forEachLine below cuts them whole, also when a line, or the CR LF ending
+// it, is split between blocks. Only lines of up to kKept bytes are handed
+// over with their bytes; of a longer line that spans blocks only the length
+// is known.
+class LineCutter {
+public:
+    static constexpr std::size_t kKept = kRecordLength;
+
+    // Calls line(text, length) for each line the block completes: text is
+    // the line when length <= kKept. Returns false as soon as line does.
+    template <typename OnLine>
+    bool feed(std::string_view block, OnLine&& line)
+    {
+        const char* at = block.data();
+        const char* const end = at + block.size();
+        if (skipLf_ && at != end) {
+            skipLf_ = false;
+            if (*at == '\n')
+                ++at;
+        }
+        while (at != end) {
+            const auto* cr = static_cast<const char*>(std::memchr(at, '\r', end - at));
+            if (!cr) {
+                keep(at, end);
+                return true;
+            }
+            bool more;
+            if (pendingLength_ == 0) {
+                more = line(std::string_view(at, cr - at), static_cast<std::uint64_t>(cr - at));
+            } else {
+                keep(at, cr);
+                more = line(std::string_view(pending_.data(), std::min<std::uint64_t>(pendingLength_, kKept)),
+                            pendingLength_);
+                pendingLength_ = 0;
+            }
+            at = cr + 1;
+            if (at == end)
+                skipLf_ = true;
+            else if (*at == '\n')
+                ++at;
+            if (!more)
+                return false;
+        }
+        return true;
+    }
+
+    // The last line, when the bytes did not end with a line end.
+    template <typename OnLine>
+    void finish(OnLine&& line)
+    {
+        if (pendingLength_ > 0)
+            line(std::string_view(pending_.data(), std::min<std::uint64_t>(pendingLength_, kKept)),
+                 pendingLength_);
+        pendingLength_ = 0;
+        skipLf_ = false;
+    }
+
+private:
+    void keep(const char* from, const char* to)
+    {
+        const auto length = static_cast<std::uint64_t>(to - from);
+        if (pendingLength_ < kKept) {
+            const auto room = static_cast<std::size_t>(kKept - pendingLength_);
+            std::memcpy(pending_.data() + pendingLength_, from, std::min<std::size_t>(room, length));
+        }
+        pendingLength_ += length;
+    }
+
+    std::array<char, kKept> pending_;
+    std::uint64_t pendingLength_ = 0;
+    bool skipLf_ = false;
+};
 
 // Splits report file bytes into lines: a line ends at CR LF or a lone CR; a
 // lone LF is an ordinary byte. Calls line(text) for each line; stops early

@@ -62,6 +62,14 @@ public:
 
     bool hasValue(Field f) const { return (present_ >> static_cast<int>(f)) & 1u; }
 
+    // The whole line without a copy when every field holds a value; the
+    // empty text otherwise.
+    std::string_view fullLine() const
+    {
+        return present_ == (1u << kFieldCount) - 1 ? std::string_view(bytes_.data(), kRecordLength)
+                                                   : std::string_view{};
+    }
+
     // The stored value at full width, or the empty text when the field has no value.
     std::string_view value(Field f) const;
 

@@ -3,6 +3,7 @@
 // at any step leaves the old file byte for byte as it was.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,10 +28,36 @@ struct ReadResult {
     std::string error;  // the platform's description when !ok
 };
 
+// Takes a file's bytes in order, a block at a time.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // The file's size when it is known before the first block, so that room
+    // can be made once.
+    virtual void expectSize(std::uint64_t) {}
+    // The next block; false stops the reading.
+    virtual bool consume(std::string_view block) = 0;
+};
+
+struct ReadStatus {
+    bool ok = true;
+    std::string error;  // the platform's description when !ok
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
     virtual ReadResult readAll(const std::string& path) = 0;
+    // The same bytes handed over a block at a time, so that a large file is
+    // never held whole; the blocks read before a failure have been handed
+    // over. Unless a file system does better, the whole file is one block.
+    virtual ReadStatus readBlocks(const std::string& path, ByteSink& sink)
+    {
+        ReadResult whole = readAll(path);
+        sink.expectSize(whole.bytes.size());
+        sink.consume(whole.bytes);
+        return {whole.ok, std::move(whole.error)};
+    }
     // Returns nullptr and sets error when the file cannot be started.
     virtual std::unique_ptr<OutputFile> openForWrite(const std::string& path,
                                                      std::string& error) = 0;
