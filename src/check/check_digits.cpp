@@ -1,5 +1,6 @@
 #include "check/check_digits.h"
 
+#include "check/numeric_text.h"
 #include "platform/user_boxes.h"
 
 #include <array>
@@ -60,17 +61,19 @@ bool runTest(const CheckDigitContext& context, std::string_view number,
 
 } // namespace
 
+// Every weighted place and the check digit itself must hold a digit: the
+// last kMod10Weights.size() (or 13) characters of the number.
 std::optional<int> expectedMod10(std::string_view number)
 {
-    if (digitFromRight(number, 0) < 0)
+    constexpr std::size_t places = kMod10Weights.size();
+    if (number.size() < places || !allDigits(number.substr(number.size() - places)))
         return std::nullopt;
+    const char* const last = number.data() + number.size() - 1;
     int sum = 0;
-    for (std::size_t position = 1; position < kMod10Weights.size(); ++position) {
-        const int digit = digitFromRight(number, position);
-        if (digit < 0)
-            return std::nullopt;
-        const int product = digit * kMod10Weights[position];
-        sum += product >= 10 ? product / 10 + product % 10 : product;
+    for (std::size_t position = 1; position < places; ++position) {
+        const int product = (last[-static_cast<std::ptrdiff_t>(position)] - '0') * kMod10Weights[position];
+        // The digits of a two-digit product are added: 1 + (product - 10).
+        sum += product >= 10 ? product - 9 : product;
     }
     const int r = sum % 10;
     return r == 0 ? 0 : 10 - r;
@@ -82,13 +85,14 @@ std::optional<int> expectedMod11(std::string_view number, std::string_view kind)
     if (!lb && kind != "MB")
         return std::nullopt;
     const auto& weights = lb ? kMod11WeightsLb : kMod11WeightsMb;
+    constexpr std::size_t places = kMod11WeightsLb.size();
+    static_assert(kMod11WeightsMb.size() == places);
+    if (number.size() < places || !allDigits(number.substr(number.size() - places)))
+        return std::nullopt;
+    const char* const last = number.data() + number.size() - 1;
     int sum = 0;
-    for (std::size_t position = 0; position < weights.size(); ++position) {
-        const int digit = digitFromRight(number, position);
-        if (digit < 0)
-            return std::nullopt;
-        sum += digit * weights[position];
-    }
+    for (std::size_t position = 0; position < places; ++position)
+        sum += (last[-static_cast<std::ptrdiff_t>(position)] - '0') * weights[position];
     int e = sum > 0 ? 11 - sum % 11 : 0;
     // The value that cannot be a digit differs by kind: "LB" folds 10 to 0
     // and keeps 11, "MB" folds 11 to 0 and keeps 10.

@@ -25,6 +25,11 @@ public:
         scratch = fieldText(field);
         return scratch;
     }
+    // The whole line of the record under test, when the screen shows every
+    // field as its slice of one held line of kRecordLength bytes; else the
+    // empty text, and the fields are read one by one. Valid as fieldView's
+    // views are. Lets the checks read a field without a call.
+    virtual std::string_view recordLine() { return {}; }
     // Paints the box that shows the field.
     virtual void setColour(Field field, BoxColour colour) = 0;
 };

@@ -43,9 +43,11 @@ public:
 
 private:
     std::string_view read(Field field);
+    std::string_view shown(Field field);
     void report(const FieldFinding& finding, std::string_view shownText);
     void report(const FieldFinding& finding, Field shown);
     void appendShown(Field field, std::string_view column);
+    std::string_view prefixed(std::string_view zeros, std::string_view text);
     bool numeric(std::string_view text);
     bool notDigits(std::string_view tested);
     bool number(std::string_view part, std::string_view wholeField, std::int64_t& value);
@@ -70,6 +72,8 @@ private:
     std::array<std::string, kFieldCount> scratch_;
     std::string shown_;
     std::string number_;
+    // The record's whole line when the screen lends it (see recordLine).
+    std::string_view line_;
     // Working copies shared between rules; views of the buffers above, of
     // the screen's own bytes, or of constant texts.
     std::string_view year_;
@@ -78,6 +82,13 @@ private:
     std::string_view mesec_;
     std::string_view casovi_;
 };
+
+// Whether the rules, in a run whose current year is currentYear, would find
+// nothing in the record held as this line: no box painted, no message,
+// nothing listed, no fault code, no bad numeric data. Decided on the bytes
+// alone; false whenever it cannot vouch for the record, which then goes
+// through the rules. It never vouches for a record the rules speak about.
+bool isQuietRecord(std::string_view line, std::string_view currentYear);
 
 // Applies the rules to one record (a FieldRules for a single use).
 bool applyFieldRules(const FieldRulesContext& context, RecordCheckState& state);

@@ -3,12 +3,49 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
 namespace dorvik {
 
 inline bool isDigit(char c) { return static_cast<unsigned char>(c - '0') <= 9; }
+
+// Whether all eight bytes of a word are digits: the high half of each byte
+// is 3 and the low half at most 9 (adding 6 to it does not reach the high
+// half). No carry crosses from one byte into the next.
+inline bool allDigits8(std::uint64_t word)
+{
+    constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull;
+    constexpr std::uint64_t kLow = 0x0F0F0F0F0F0F0F0Full;
+    return (word & kHigh) == 0x3030303030303030ull
+           && (((word & kLow) + 0x0606060606060606ull) & kHigh) == 0;
+}
+
+// Whether every character of the text is a digit 0 to 9 (true for the empty
+// text). Texts of eight characters or more are tested a word at a time.
+inline bool allDigits(std::string_view text)
+{
+    const char* p = text.data();
+    std::size_t n = text.size();
+    if (n < 8) {
+        for (std::size_t i = 0; i < n; ++i)
+            if (!isDigit(p[i]))
+                return false;
+        return true;
+    }
+    std::uint64_t word;
+    while (n > 8) {
+        std::memcpy(&word, p, 8);
+        if (!allDigits8(word))
+            return false;
+        p += 8;
+        n -= 8;
+    }
+    // The last eight characters, which may overlap those already tested.
+    std::memcpy(&word, p + n - 8, 8);
+    return allDigits8(word);
+}
 
 // The text without its leading and trailing blanks.
 inline std::string_view trimBlanks(std::string_view text)
@@ -26,6 +63,9 @@ inline std::string_view trimBlanks(std::string_view text)
 // run of the digits 0 to 9 (the empty text is not).
 inline bool isNumericText(std::string_view text)
 {
+    // Most texts are digits from end to end.
+    if (!text.empty() && allDigits(text))
+        return true;
     const std::string_view digits = trimBlanks(text);
     if (digits.empty())
         return false;

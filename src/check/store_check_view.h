@@ -13,6 +13,7 @@ public:
 
     std::string fieldText(Field field) override { return std::string(records_.field(field)); }
     std::string_view fieldView(Field field, std::string&) override { return records_.field(field); }
+    std::string_view recordLine() override { return records_.currentLine(); }
     void setColour(Field, BoxColour) override {}
     void showPosition(int) override {}
     void showProgress(int, int) override {}
