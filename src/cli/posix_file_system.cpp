@@ -48,6 +48,10 @@ public:
     {
         if (fd_ < 0)
             return false;
+        // The list must be whole on disk before it takes the old one's
+        // name, or a power cut could leave an empty file in its place.
+        if (::fdatasync(fd_) != 0)
+            return fail(errno);
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) {
