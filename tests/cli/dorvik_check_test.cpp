@@ -260,5 +260,46 @@ TEST(DorvikCheck, CommandLine)
     EXPECT_EQ(dashed.out, kPassed + "\n" + dir.file("-v.err") + "\n");
 }
 
+TEST(DorvikCheck, BadInputIsListedAndNeverPasses)
+{
+    TempDir dir;
+    // Every field blank, then every character a letter.
+    const std::string blank(147, ' ');
+    const std::string letters(147, 'A');
+    writeBytes(dir.file("BLANK.TXT"), joinLines({blank, letters}));
+    // Noise without a line end: one line of the wrong length.
+    std::string noise(4096, '\0');
+    for (size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 131 + 7) % 256 == '\r' ? 0 : (i * 131 + 7) % 256);
+    writeBytes(dir.file("NOISE.BIN"), noise);
+    // A folder with a blank and Cyrillic letters, and a name with both.
+    std::filesystem::create_directory(dir.path() / "моја папка");
+    writeBytes(dir.file("моја папка/ПРИЈАВА за 2003.TXT"), joinLines({recordLine()}));
+
+    const Outcome outcome =
+        runTool(dir, "BLANK.TXT NOISE.BIN 'моја папка/ПРИЈАВА за 2003.TXT'");
+    EXPECT_EQ(outcome.status, 1);
+    const std::string noRecord =
+        "REKAPITULACIJA: Disketata ima premnogu gresni slogovi koj ne se so propisanata golemina "
+        "i nemoze da se kontrolira.                 Broj na slogovi= 0            Broj na gresni "
+        "slogovi= 1                                                    VRATETE ja disketata na "
+        "popravka i prilozite tehnicko upatstvo za izrabotka na istata.\n";
+    EXPECT_EQ(outcome.out, kFailed + "\n" + dir.file("BLANK.err") + "\n" + noRecord + kFailed
+                               + "\n" + dir.file("NOISE") + ".err\n" + kPassed + "\n"
+                               + dir.file("моја папка/ПРИЈАВА за 2003.err") + "\n");
+    EXPECT_EQ(readBytes(dir.file("BLANK.err")),
+              header(dir.file("BLANK"))
+                  + "000001 ," + std::string(13, ' ') + "Gresen Mat.Br ," + std::string(10, ' ')
+                  + "Gresen Reg.Br ,  " + "       Gr. godina ,    " + "        Prazno pole  ,,    "
+                  + "        Prazno pole  ,    " + "3 i 4 se nuli ,\r\n"
+                  + "000002 ,AAAAAAAAAA Gr. slog  numerickiot podatok ne e vo red,\r\n" + kFooter);
+    EXPECT_EQ(readBytes(dir.file("NOISE.err")), header(dir.file("NOISE")) + kFooter);
+    EXPECT_EQ(readBytes(dir.file("моја папка/ПРИЈАВА за 2003.err")),
+              header(dir.file("моја папка/ПРИЈАВА за 2003")) + kFooter);
+    // The reports themselves are never touched.
+    EXPECT_EQ(readBytes(dir.file("BLANK.TXT")), joinLines({blank, letters}));
+    EXPECT_EQ(readBytes(dir.file("NOISE.BIN")), noise);
+}
+
 } // namespace
 } // namespace dorvik
