@@ -55,7 +55,6 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
     records.MoveFirst();
     while (!records.Eof()) {
         state.errorLine.clear();
-        appendRecordPrefix(state.errorLine, counter);
         state.valueUnderTest.clear();
         state.faultCode = 0;
         view.showProgress(total, counter);
@@ -68,7 +67,7 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
             state.errorLine += state.valueUnderTest;
             state.errorLine += kBadNumericDataColumn;
         }
-        if ((!numericDataOk || state.faultCode != 0) && !list.writeLine(state.errorLine)) {
+        if ((!numericDataOk || state.faultCode != 0) && !list.writeLine(counter, state.errorLine)) {
             view.hideProgress();
             tell(boxes, list.error());
             return result;

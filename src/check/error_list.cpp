@@ -121,6 +121,12 @@ bool ErrorListWriter::writeLine(std::string_view line)
     return buffer_.size() < kFlushSize || flush();
 }
 
+bool ErrorListWriter::writeLine(int recordNumber, std::string_view text)
+{
+    appendRecordPrefix(buffer_, recordNumber);
+    return writeLine(text);
+}
+
 bool ErrorListWriter::close()
 {
     buffer_ += kErrorListFooter;

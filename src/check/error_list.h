@@ -46,6 +46,9 @@ public:
     // Writes a record line followed by CR LF. Lines reach the file in
     // blocks; flush() hands over what is pending.
     bool writeLine(std::string_view line);
+    // The same for the record's line: its number's prefix, then the text
+    // (numbered only when written: most records are never listed).
+    bool writeLine(int recordNumber, std::string_view text);
     bool flush();
     // Writes the footer and replaces the file.
     bool close();

@@ -501,6 +501,7 @@ struct LineField {
     {
         const int end = count < 0 ? width : from + count;
         int v = 0;
+#pragma GCC unroll 4
         for (int i = from; i < end; ++i)
             v = v * 10 + (at[i] - '0');
         return v;

@@ -15,7 +15,7 @@ class UserBoxes;
 
 // The run's state for the record under test.
 struct RecordCheckState {
-    std::string errorLine;       // the record's line of the error list so far
+    std::string errorLine;       // the record's line of the error list so far, less its number
     std::int16_t faultCode = 0;  // not 0: the line is written
     bool failed = false;         // the run's failed mark; never cleared by the rules
     std::string valueUnderTest;  // the text whose conversion failed

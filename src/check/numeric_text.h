@@ -29,10 +29,17 @@ inline bool allDigits(std::string_view text)
     const char* p = text.data();
     std::size_t n = text.size();
     if (n < 8) {
-        for (std::size_t i = 0; i < n; ++i)
-            if (!isDigit(p[i]))
-                return false;
-        return true;
+        if (n < 4) {
+            for (std::size_t i = 0; i < n; ++i)
+                if (!isDigit(p[i]))
+                    return false;
+            return true;
+        }
+        // Two words of four, overlapping when fewer than eight, tested as one.
+        std::uint32_t first, last;
+        std::memcpy(&first, p, 4);
+        std::memcpy(&last, p + n - 4, 4);
+        return allDigits8(std::uint64_t{first} << 32 | last);
     }
     std::uint64_t word;
     while (n > 8) {
