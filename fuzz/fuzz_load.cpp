@@ -1,6 +1,8 @@
-// Loads a report file made of arbitrary bytes. A store that loaded the whole
-// file must save exactly its record lines, each ended by CR LF; one that did
-// not must refuse to save and leave the file alone.
+// Loads a report file made of arbitrary bytes, handed over in blocks of
+// changing sizes so that line ends fall on every side of a block's edge. A
+// store that loaded the whole file must save exactly its record lines, each
+// ended by CR LF; one that did not must refuse to save and leave the file
+// alone.
 #include "data/customer_data_source.h"
 #include "fuzz_support.h"
 #include "memory_file_system.h"
@@ -45,12 +47,36 @@ Expected expectedFrom(std::string_view bytes)
     return e;
 }
 
+// Hands a file over in blocks whose sizes cycle through short ones and ones
+// about a line long, starting at a place the input's size picks; the size is
+// told beforehand for every other input, as a real file system does only
+// for regular files.
+class BlockFileSystem : public testing::MemoryFileSystem {
+public:
+    ReadStatus readBlocks(const std::string& path, ByteSink& sink) override
+    {
+        static constexpr std::size_t kSizes[] = {1, 2, 146, 147, 148, 149, 3, 150, 7, 300, 4096};
+        constexpr std::size_t kCount = sizeof kSizes / sizeof kSizes[0];
+        const std::string& bytes = files.at(path);
+        if (bytes.size() % 2 == 0)
+            sink.expectSize(bytes.size());
+        std::size_t next = bytes.size() % kCount;
+        for (std::size_t at = 0; at < bytes.size(); next = (next + 1) % kCount) {
+            const std::size_t n = std::min(kSizes[next], bytes.size() - at);
+            if (!sink.consume(std::string_view(bytes).substr(at, n)))
+                break;
+            at += n;
+        }
+        return {};
+    }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    testing::MemoryFileSystem files;
+    BlockFileSystem files;
     files.files[kPath] = bytes;
     fuzz::ConfirmingBoxes boxes;
     CustomerDataSource store({kPath, false}, files, boxes);
