@@ -9,11 +9,6 @@ namespace dorvik {
 
 namespace {
 
-// Weights by position from the right end; position 0 is the check digit.
-constexpr std::array<int, 10> kMod10Weights = {0, 2, 1, 2, 1, 2, 1, 2, 1, 2};
-constexpr std::array<int, 13> kMod11WeightsLb = {0, 0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6};
-constexpr std::array<int, 13> kMod11WeightsMb = {0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6, 7};
-
 // The digit at a position counted from the right end; a missing character or
 // one that is not a digit gives -1.
 int digitFromRight(std::string_view number, std::size_t position)

@@ -4,6 +4,7 @@
 
 #include "check/checked_screen.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -17,6 +18,11 @@ inline constexpr std::int16_t kFaultLbMod10 = 1;
 inline constexpr std::int16_t kFaultRbMod10 = 2;
 inline constexpr std::int16_t kFaultLbMod11 = 3;
 inline constexpr std::int16_t kFaultMbMod11 = 4;
+
+// Weights by position from the right end; position 0 is the check digit.
+inline constexpr std::array<int, 10> kMod10Weights = {0, 2, 1, 2, 1, 2, 1, 2, 1, 2};
+inline constexpr std::array<int, 13> kMod11WeightsLb = {0, 0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6};
+inline constexpr std::array<int, 13> kMod11WeightsMb = {0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6, 7};
 
 // The pure arithmetic. Each returns the expected check digit for the number
 // (the digit in its last place is the one tested, never weighted), or nothing

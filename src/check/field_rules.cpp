@@ -6,6 +6,10 @@
 
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace dorvik {
 
 namespace {
@@ -522,9 +526,86 @@ int digitsOrBlank(const LineField& f)
     return f.all(' ') ? 0 : -1;
 }
 
-bool checkDigitHolds(std::optional<int> expected, char digit)
+// A check digit's weights laid over the sixteen bytes that start at a
+// number's first character. The number is the first `width` characters of
+// the field after `zeros` leading zeros, which fill the places but add
+// nothing to the sum.
+struct Weights16 {
+    alignas(16) std::int16_t weight[16];
+    alignas(16) std::int16_t carry[16]; // 9 where a two-digit product loses 9 (modulus 10)
+};
+
+template <std::size_t N>
+constexpr Weights16 overBytes(const std::array<int, N>& byPosition, int width, int zeros,
+                              bool addDigitsOfProducts)
 {
-    return expected && *expected == digit - '0';
+    Weights16 w{};
+    if (zeros + width != static_cast<int>(N))
+        throw "every weighted place must be filled"; // stops the compilation
+    for (int k = 0; k < width; ++k) {
+        const int position = width - 1 - k;
+        w.weight[k] = static_cast<std::int16_t>(byPosition[position]);
+        if (addDigitsOfProducts && byPosition[position] == 2)
+            w.carry[k] = 9;
+    }
+    return w;
+}
+
+// The personal number "0" + its first nine digits (the tenth ignored), and
+// "000" + all ten; the master number; the registration number.
+constexpr Weights16 kLbMod10 = overBytes(kMod10Weights, 9, 1, true);
+constexpr Weights16 kLbMod11 = overBytes(kMod11WeightsLb, 10, 3, false);
+constexpr Weights16 kMbMod11 = overBytes(kMod11WeightsMb, 13, 0, false);
+constexpr Weights16 kRbMod10 = overBytes(kMod10Weights, 10, 0, true);
+
+// The weighted sum of the digits at p (the bytes with weight 0 are read but
+// count for nothing; all sixteen must be inside the line). A digit of weight
+// 2 that is 5 or more makes a two-digit product whose digits are added.
+int weightedSum(const char* p, const Weights16& w)
+{
+#ifdef __SSE2__
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i ascii0 = _mm_set1_epi16('0');
+    const __m128i low = _mm_sub_epi16(_mm_unpacklo_epi8(bytes, zero), ascii0);
+    const __m128i high = _mm_sub_epi16(_mm_unpackhi_epi8(bytes, zero), ascii0);
+    const auto* weight = reinterpret_cast<const __m128i*>(w.weight);
+    const auto* carry = reinterpret_cast<const __m128i*>(w.carry);
+    const __m128i four = _mm_set1_epi16(4);
+    __m128i sum = _mm_add_epi32(_mm_madd_epi16(low, _mm_load_si128(weight)),
+                                _mm_madd_epi16(high, _mm_load_si128(weight + 1)));
+    // (d > 4) is -1: times 9 takes the 9 off.
+    sum = _mm_add_epi32(sum, _mm_madd_epi16(_mm_cmpgt_epi16(low, four), _mm_load_si128(carry)));
+    sum = _mm_add_epi32(sum,
+                        _mm_madd_epi16(_mm_cmpgt_epi16(high, four), _mm_load_si128(carry + 1)));
+    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, 0x4E));
+    sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, 0xB1));
+    return _mm_cvtsi128_si32(sum);
+#else
+    int sum = 0;
+    for (int k = 0; k < 16; ++k) {
+        if (w.weight[k] == 0)
+            continue;
+        const int digit = p[k] - '0';
+        sum += digit * w.weight[k] - (digit > 4 ? w.carry[k] : 0);
+    }
+    return sum;
+#endif
+}
+
+bool mod10Holds(int sum, char checkDigit)
+{
+    const int r = sum % 10;
+    return (r == 0 ? 0 : 10 - r) == checkDigit - '0';
+}
+
+// "LB" folds 10 to 0, "MB" folds 11 to 0 (see expectedMod11).
+bool mod11Holds(int sum, char checkDigit, int folded)
+{
+    int e = sum > 0 ? 11 - sum % 11 : 0;
+    if (e == folded)
+        e = 0;
+    return e == checkDigit - '0';
 }
 
 // Rules 5 and 6 in digits: not "0000", day at most 31, month at most 12.
@@ -536,6 +617,9 @@ bool plainPeriod(const LineField& period)
 
 } // namespace
 
+// The sixteen bytes read from each number's start stay inside the line.
+static_assert(fieldOffset(Field::RegistarskiBroj) + 16 <= kRecordLength);
+
 bool isQuietRecord(std::string_view line, std::string_view currentYear)
 {
     if (line.size() != static_cast<std::size_t>(kRecordLength) || currentYear.size() != 2)
@@ -544,23 +628,17 @@ bool isQuietRecord(std::string_view line, std::string_view currentYear)
     // Rule 1: a personal number that is missing, or two check digits that hold.
     const LineField lb = fieldOf(line, Field::LicenBroj);
     if (!lb.all('0') && !lb.all(' ')) {
-        if (!lb.digits())
-            return false;
-        char number[13] = {'0', '0', '0'};
-        std::memcpy(number + 3, lb.at, 10);
-        // "0" and the first nine digits; "000" and all ten.
-        if (!checkDigitHolds(expectedMod10(std::string_view(number + 2, 10)), lb.at[8])
-            || !checkDigitHolds(expectedMod11(std::string_view(number, 13), "LB"), lb.at[9]))
+        if (!lb.digits() || !mod10Holds(weightedSum(lb.at, kLbMod10), lb.at[8])
+            || !mod11Holds(weightedSum(lb.at, kLbMod11), lb.at[9], 10))
             return false;
     }
 
     // Rules 2 and 3.
     const LineField mb = fieldOf(line, Field::MaticenBroj);
-    if (!mb.digits() || mb.all('0')
-        || !checkDigitHolds(expectedMod11(mb.text(), "MB"), mb.at[12]))
+    if (!mb.digits() || mb.all('0') || !mod11Holds(weightedSum(mb.at, kMbMod11), mb.at[12], 11))
         return false;
     const LineField rb = fieldOf(line, Field::RegistarskiBroj);
-    if (!rb.digits() || rb.all('0') || !checkDigitHolds(expectedMod10(rb.text()), rb.at[9]))
+    if (!rb.digits() || rb.all('0') || !mod10Holds(weightedSum(rb.at, kRbMod10), rb.at[9]))
         return false;
 
     // Rule 4.
