@@ -500,16 +500,10 @@ struct LineField {
     std::string_view text() const { return std::string_view(at, static_cast<std::size_t>(width)); }
     bool digits() const { return allDigits(text()); }
     bool all(char c) const { return isRun(text(), c, static_cast<std::size_t>(width)); }
-    // The value of a field known to be digits.
-    int value(int from = 0, int count = -1) const
-    {
-        const int end = count < 0 ? width : from + count;
-        int v = 0;
-#pragma GCC unroll 4
-        for (int i = from; i < end; ++i)
-            v = v * 10 + (at[i] - '0');
-        return v;
-    }
+    // Values of digits known to be digits: two from `from`, or all four of
+    // a field of four.
+    int two(int from) const { return (at[from] - '0') * 10 + (at[from + 1] - '0'); }
+    int four() const { return two(0) * 100 + two(2); }
 };
 
 LineField fieldOf(std::string_view line, Field field)
@@ -522,7 +516,7 @@ LineField fieldOf(std::string_view line, Field field)
 int digitsOrBlank(const LineField& f)
 {
     if (f.digits())
-        return f.value();
+        return f.four();
     return f.all(' ') ? 0 : -1;
 }
 
@@ -611,8 +605,7 @@ bool mod11Holds(int sum, char checkDigit, int folded)
 // Rules 5 and 6 in digits: not "0000", day at most 31, month at most 12.
 bool plainPeriod(const LineField& period)
 {
-    return period.digits() && !period.all('0') && period.value(0, 2) <= 31
-           && period.value(2, 2) <= 12;
+    return period.digits() && !period.all('0') && period.two(0) <= 31 && period.two(2) <= 12;
 }
 
 } // namespace
@@ -643,7 +636,7 @@ bool isQuietRecord(std::string_view line, std::string_view currentYear)
 
     // Rule 4.
     const LineField year = fieldOf(line, Field::Godina);
-    if (!year.digits() || (year.value() < 70 && compareText(year.text(), currentYear) > 0))
+    if (!year.digits() || (year.two(0) < 70 && compareText(year.text(), currentYear) > 0))
         return false;
 
     // Rules 5 and 6.
@@ -658,13 +651,13 @@ bool isQuietRecord(std::string_view line, std::string_view currentYear)
     const int efekt = digitsOrBlank(fieldOf(line, Field::EfektStaz));
     if (!mesec.digits() || sifra < 0 || efekt < 0)
         return false;
-    int sd = 31 - od.value(0, 2);
+    int sd = 31 - od.two(0);
     int c1 = 0;
     if (sd >= 30) {
         sd = 0;
         c1 = 1;
     }
-    int ed = to.value(0, 2);
+    int ed = to.two(0);
     int c2 = 0;
     if (ed >= 30) {
         ed = 0;
@@ -676,20 +669,20 @@ bool isQuietRecord(std::string_view line, std::string_view currentYear)
         days -= 30;
         c3 = 1;
     }
-    const int months = (to.value(2, 2) - 1) - (od.value(2, 2) + 1) + c1 + c2 + c3 + 1;
+    const int months = (to.two(2) - 1) - (od.two(2) + 1) + c1 + c2 + c3 + 1;
     // Two digits: the months' text compares like its number.
     if (months < 0 || months > 99)
         return false;
-    const int mesecMonths = mesec.value(0, 2);
+    const int mesecMonths = mesec.two(0);
     if (mesecMonths == months) {
-        if (mesec.value(2, 2) > days + 2)
+        if (mesec.two(2) > days + 2)
             return false;
     } else if (sifra != 65 && sifra != 66) {
         return false;
     }
 
     // Rule 8: four digits each, compared like their numbers.
-    if (efekt > mesec.value())
+    if (efekt > mesec.four())
         return false;
 
     // Rule 9.
@@ -699,7 +692,7 @@ bool isQuietRecord(std::string_view line, std::string_view currentYear)
     if (casovi < 0 || sick < 0 || (!denari.digits() && !denari.all(' ')))
         return false;
     const int h = casovi + sick;
-    const int y = year.value();
+    const int y = year.two(0);
     int r = 0;
     if (y >= 97 || y <= 1) {
         if (h > 2088)

@@ -73,7 +73,10 @@ void Recordset::setCursor(int cursor)
 
 void Recordset::notify()
 {
-    // A listener may remove itself; walk a copy.
+    // A listener may remove itself; walk a copy. A walk without listeners
+    // (a check run of the batch checker) copies nothing.
+    if (listeners_.empty())
+        return;
     const auto listeners = listeners_;
     for (const auto& entry : listeners)
         entry.second();
