@@ -87,3 +87,19 @@ TEST_F(EntryTest, TextPastedIntoTheAutoFillBoxesIsCutOrRefused)
     EXPECT_EQ(boxes.messageTexts().back(), kIncompleteReportMessage);
     EXPECT_EQ(files.files[kFile], "");
 }
+
+TEST_F(EntryTest, AFileThatCannotBeReadTakesNoReport)
+{
+    withRecords(3);
+    const std::string before = files.files[kFile];
+    files.readError = "Input/output error";
+    open();
+    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{"Input/output error"});
+    // A save over a file read only in part would cost the rest of the file:
+    // the store refuses it and says why.
+    typeCompleteReport();
+    boxes.clear();
+    pressButton("cmdSnimi");
+    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kIncompleteSaveMessage});
+    EXPECT_EQ(files.files[kFile], before);
+}
