@@ -17,7 +17,9 @@ if [ "${1:-}" != --inside ]; then
   work=$(mktemp -d "${TMPDIR:-/tmp}/dorvik-e2e.XXXXXX") || exit 1
   trap 'rm -rf "$work"' EXIT
   # -e: whatever the X server says goes to the test's output.
-  timeout -k 5 100 xvfb-run -a -e /dev/stderr -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  # -a looks for a free display from -n on; starting from a number of our
+  # own keeps two runs on one machine from racing for the same one.
+  timeout -k 5 100 xvfb-run -a -n $((100 + $$ % 800)) -e /dev/stderr -s "-screen 0 1280x1024x24 -nolisten tcp" \
     "$0" --inside "$work" "$@"
   status=$?
   [ $status -eq 124 ] && echo "FAIL: the run took longer than 100 s"
@@ -66,7 +68,7 @@ known=" "
 wait_window() {
   local pattern="^${1//./\\.}\$" id
   for _ in $(seq 100); do
-    for id in $(x search --onlyvisible --name "$pattern" || true); do
+    for id in $(x search --all --onlyvisible --pid "$app" --name "$pattern" || true); do
       case "$known" in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
     done
     alive || return 1
@@ -267,8 +269,16 @@ cmp -s "$work/expected.txt" "$report" && pass "review's unsaved state did not to
 conf="$XDG_CONFIG_HOME/Dorvik/Dorvik.conf"
 if [ -f "$conf" ]; then
   echo "--- $conf:"; cat "$conf"
-  for key in MainLeft MainTop MainWidth MainHeight; do
-    grep -Eq "^$key=[0-9]+$" "$conf" && pass "settings: $key" || fail "settings: $key"
+  # A first run places the window from the defaults (1000, 1000, 6500,
+  # 6500 twips); nothing moved it, so it stores them back to the pixel.
+  for entry in MainLeft=1000 MainTop=1000 MainWidth=6500 MainHeight=6500; do
+    key=${entry%=*} default=${entry#*=}
+    value=$(sed -n "s/^$key=\([0-9][0-9]*\)\r\{0,1\}$/\1/p" "$conf")
+    if [ -n "$value" ] && [ $((value - default)) -le 15 ] && [ $((default - value)) -le 15 ]; then
+      pass "settings: $key=$value"
+    else
+      fail "settings: $key=${value:-missing}, expected $default within a pixel"
+    fi
   done
   grep -qx '\[Settings\]' "$conf" && pass "settings: section Settings" || fail "settings: section Settings"
 else
