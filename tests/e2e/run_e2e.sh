@@ -83,8 +83,9 @@ wait_gone() {
   done
   return 1
 }
-# Gives the window the keyboard (there is no window manager to do it).
-focus() { x windowfocus --sync "$1" || x windowfocus "$1"; sleep 0.15; }
+# Raises the window and gives it the keyboard (there is no window manager
+# to do either).
+focus() { x windowraise "$1"; x windowfocus --sync "$1" || x windowfocus "$1"; sleep 0.15; }
 keys() { x key --delay 40 "$@"; }
 typed() { x type --delay 30 "$1"; }
 
@@ -128,6 +129,8 @@ finish() {
 footer="$(printf '%.0s_' $(seq 79))"
 
 # ---- Start ------------------------------------------------------------------
+# xvfb-run may hand over before the server takes connections.
+for _ in $(seq 100); do x getdisplaygeometry >/dev/null && break; sleep 0.1; done
 "$dorvik" >"$work/dorvik.log" 2>&1 &
 app=$!
 open_window Dorvik main-window; main=$win
