@@ -121,6 +121,7 @@ finish() {
     kill -9 "$app" 2>/dev/null
   fi
   echo "--- dorvik's output:"; cat "$work/dorvik.log"
+  echo "screenshots: $shots"
   if [ $failures -eq 0 ]; then echo "e2e: passed"; exit 0; fi
   echo "e2e: $failures failed (screenshots in $shots)"
   exit 1
