@@ -82,22 +82,42 @@ void BM_Load(benchmark::State& state)
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
-// Reading alone.
-void BM_Read(benchmark::State& state)
+// Reading alone, as the store reads: a block at a time.
+void BM_ReadBlocks(benchmark::State& state)
 {
+    struct Counting : ByteSink {
+        std::size_t bytes = 0;
+        bool consume(std::string_view block) override
+        {
+            bytes += block.size();
+            return true;
+        }
+    };
     cli::PosixFileSystem files;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(files.readAll(folder().report).bytes.size());
+    for (auto _ : state) {
+        Counting sink;
+        files.readBlocks(folder().report, sink);
+        benchmark::DoNotOptimize(sink.bytes);
+    }
 }
-BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadBlocks)->Unit(benchmark::kMillisecond);
+
+// A view that lends no whole line: every field is read through the
+// interface, as on a screen that holds its texts itself.
+class FieldByFieldView : public StoreCheckView {
+public:
+    using StoreCheckView::StoreCheckView;
+    std::string_view recordLine() override { return {}; }
+};
 
 // The eleven rules alone, over every record of the loaded store.
+template <typename View>
 void BM_FieldRules(benchmark::State& state)
 {
     cli::PosixFileSystem files;
     SilentBoxes boxes;
     CustomerDataSource store({folder().report, false}, files, boxes);
-    StoreCheckView view(store.rsCustomers);
+    View view(store.rsCustomers);
     RecordCheckState record;
     record.errorLine.reserve(1024);
     FieldRules rules({view, boxes, "03"});
@@ -112,7 +132,8 @@ void BM_FieldRules(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * store.rsCustomers.RecordCount());
 }
-BENCHMARK(BM_FieldRules)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_FieldRules, StoreCheckView)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_FieldRules, FieldByFieldView)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -301,5 +301,30 @@ TEST(DorvikCheck, BadInputIsListedAndNeverPasses)
     EXPECT_EQ(readBytes(dir.file("NOISE.BIN")), noise);
 }
 
+// The tool reads in blocks of 64 KiB: a CR LF split between two blocks, and
+// records on both sides of many block ends, load as when read whole.
+TEST(DorvikCheck, LinesAcrossReadBlocksLoadWhole)
+{
+    TempDir dir;
+    // One short line of 124 bytes first puts the CR of record 439 on the
+    // last byte of the first block (126 + 438 * 149 + 147 = 65535).
+    constexpr std::size_t kBlock = 1 << 16;
+    std::string bytes = std::string(124, 'x') + "\r\n";
+    for (int i = 0; i < 2000; ++i)
+        bytes += (i == 1500 ? withField(recordLine(), kRegBroj, "1234567890") : recordLine())
+                 + "\r\n";
+    ASSERT_EQ(bytes.substr(kBlock - 1, 2), "\r\n");
+    writeBytes(dir.file("P.TXT"), bytes);
+
+    const Outcome outcome = runTool(dir, "P.TXT");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "REKAPITULACIJA: Broj na slogovi na disketata 2001 ot tie  1  slog-a "
+                           "ne se so regularna dolzina i nema da se zemat vo predvid vo "
+                           "ponatamoznata obrabotka\n"
+                               + kPassed + "\n" + dir.file("P.err") + "\n");
+    EXPECT_EQ(readBytes(dir.file("P.err")),
+              header(dir.file("P")) + "001501 ,1234567890 Gr. mod.10 ,\r\n" + kFooter);
+}
+
 } // namespace
 } // namespace dorvik
