@@ -1,5 +1,6 @@
 #include "platform/code_page.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dorvik {
@@ -58,5 +59,10 @@ std::optional<std::string> textToBytes(const QString& text)
 }
 
 bool isInCodePage(QChar c) { return toByte(c.unicode()).has_value(); }
+
+bool isAllInCodePage(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return isInCodePage(c); });
+}
 
 } // namespace dorvik

@@ -2,8 +2,6 @@
 
 #include "platform/code_page.h"
 
-#include <algorithm>
-
 namespace dorvik {
 
 FieldWidthValidator::FieldWidthValidator(int width, QObject* parent)
@@ -13,7 +11,7 @@ FieldWidthValidator::FieldWidthValidator(int width, QObject* parent)
 
 QValidator::State FieldWidthValidator::validate(QString& input, int& pos) const
 {
-    if (!std::all_of(input.cbegin(), input.cend(), [](QChar c) { return isInCodePage(c); }))
+    if (!isAllInCodePage(input))
         return Invalid;
     const qsizetype excess = input.size() - width_;
     if (excess <= 0)
