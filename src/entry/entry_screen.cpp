@@ -41,7 +41,7 @@ QLineEdit* counterBox(const char* name, const char* tooltip, QWidget* parent)
     box->setFocusPolicy(Qt::NoFocus);
     box->setFont(formFont());
     box->setAlignment(Qt::AlignCenter);
-    box->setFixedWidth(64);
+    box->setFixedWidth(56);
     box->setStyleSheet(QStringLiteral("QLineEdit { background-color: #000080; color: #FFFF00; }"));
     return box;
 }
@@ -131,21 +131,29 @@ void FrmVnos::buildBottomRow(QBoxLayout* layout)
     for (QWidget* w : {cmdFirstV_, cmdPrevV_, cmdNextV_, cmdLastV_})
         keepPlaceWhenHidden(w);
 
-    auto* recordsLabel = new QLabel(QStringLiteral("Vk. prijavi:"), this);
-    recordsLabel->setBuddy(txtRecordsV_);
-    auto* positionLabel = new QLabel(QStringLiteral("Pozicija:"), this);
-    positionLabel->setBuddy(txtPozicijaV_);
-    for (QLabel* label : {recordsLabel, positionLabel})
-        label->setFont(formFont());
+    // Each counter carries its label under it, as on the printed form's
+    // band, so that the whole row fits under the form.
+    auto counter = [this](QLineEdit* box, const char* caption) {
+        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        label->setBuddy(box);
+        QFont small = formFont();
+        small.setPointSizeF(7.5);
+        label->setFont(small);
+        label->setAlignment(Qt::AlignCenter);
+        auto* column = new QVBoxLayout;
+        column->setSpacing(0);
+        column->addWidget(box, 0, Qt::AlignHCenter);
+        column->addWidget(label);
+        return column;
+    };
 
     auto* row = new QHBoxLayout;
-    row->addWidget(recordsLabel);
-    row->addWidget(txtRecordsV_);
-    row->addSpacing(8);
+    row->setSpacing(4);
+    row->addLayout(counter(txtRecordsV_, "Vk. prijavi:"));
+    row->addSpacing(4);
     row->addWidget(cmdFirstV_);
     row->addWidget(cmdPrevV_);
-    row->addWidget(positionLabel);
-    row->addWidget(txtPozicijaV_);
+    row->addLayout(counter(txtPozicijaV_, "Pozicija:"));
     row->addWidget(cmdNextV_);
     row->addWidget(cmdLastV_);
     row->addStretch(1);
