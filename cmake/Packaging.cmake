@@ -6,7 +6,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/dorvik.png
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik-check.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/PRIJAVA.TXT
-        DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dorvik/examples)
 if(TARGET dorvik-check)
   install(TARGETS dorvik-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -71,12 +71,17 @@ void FrmVnos::checkLicenBroj()
         return;
     }
     const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
-    KontrolaMod10(context, "0" + number.substr(0, 9), "LB", faultCode_);
+    // Built step by step: GCC 12 at -O3 mistakes "0" + substr for an overlap.
+    std::string luhnText = "0";
+    luhnText.append(number, 0, 9);
+    KontrolaMod10(context, luhnText, "LB", faultCode_);
     if (faultCode_ == kFaultLbMod10) {
         wipe(Field::LicenBroj);
         return;
     }
-    KontrolaMod11(context, "000" + number, "LB", faultCode_);
+    std::string mod11Text = "000";
+    mod11Text += number;
+    KontrolaMod11(context, mod11Text, "LB", faultCode_);
     if (faultCode_ == kFaultLbMod11)
         wipe(Field::LicenBroj);
     else
