@@ -3,6 +3,7 @@
 #pragma once
 
 #include "data/report_record.h"
+#include "platform/large_block.h"
 
 #include <algorithm>
 #include <array>
@@ -22,21 +23,16 @@ class UserBoxes;
 // A file holds at most this many records (the counts are 16-bit).
 inline constexpr int kMaxRecords = 32767;
 
-// Memory for a large record table starts on a 2 MiB boundary and is offered
-// to the kernel for huge pages: a full file's table is then mapped in a few
-// page faults instead of more than a thousand, which on a virtual machine
-// costs more than reading the file. Small tables come from the heap.
-void* allocateRecordTable(std::size_t bytes);
-void freeRecordTable(void* memory, std::size_t bytes) noexcept;
-
+// The record table's memory comes from the platform's large-block
+// allocator: a full file's table is then mapped in a few page faults.
 template <typename T>
 struct RecordTableAllocator {
     using value_type = T;
     RecordTableAllocator() = default;
     template <typename U>
     RecordTableAllocator(const RecordTableAllocator<U>&) {}
-    T* allocate(std::size_t n) { return static_cast<T*>(allocateRecordTable(n * sizeof(T))); }
-    void deallocate(T* p, std::size_t n) noexcept { freeRecordTable(p, n * sizeof(T)); }
+    T* allocate(std::size_t n) { return static_cast<T*>(allocateLargeBlock(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) noexcept { freeLargeBlock(p, n * sizeof(T)); }
     friend bool operator==(const RecordTableAllocator&, const RecordTableAllocator&) { return true; }
 };
 
