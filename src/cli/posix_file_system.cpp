@@ -98,49 +98,22 @@ private:
 
 ReadResult PosixFileSystem::readAll(const std::string& path)
 {
-    ReadResult result;
-    const auto failed = [&](int error) {
-        result.ok = false;
-        result.error = describe(error);
-        lastReadFailed_ = true;
-        lastReadError_ = result.error;
-        return result;
+    // The whole file is the blocks one after the other.
+    struct Collect : ByteSink {
+        explicit Collect(std::string& bytes) : bytes(bytes) {}
+        void expectSize(std::uint64_t size) override { bytes.reserve(static_cast<std::size_t>(size)); }
+        bool consume(std::string_view block) override
+        {
+            bytes.append(block);
+            return true;
+        }
+        std::string& bytes;
     };
-    lastReadFailed_ = false;
-    lastReadError_.clear();
-
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return failed(errno);
-    struct stat info{};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char block[1 << 16];
-    for (;;) {
-        // Straight into the string while it has room, else through a block.
-        const std::size_t room = result.bytes.capacity() - result.bytes.size();
-        ssize_t n;
-        if (room > 0) {
-            const std::size_t old = result.bytes.size();
-            result.bytes.resize(result.bytes.capacity());
-            n = ::read(fd, result.bytes.data() + old, room);
-            result.bytes.resize(old + (n > 0 ? static_cast<std::size_t>(n) : 0));
-        } else {
-            n = ::read(fd, block, sizeof block);
-            if (n > 0)
-                result.bytes.append(block, static_cast<std::size_t>(n));
-        }
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
-            return failed(error);
-        }
-    }
-    ::close(fd);
+    ReadResult result;
+    Collect collect(result.bytes);
+    ReadStatus status = readBlocks(path, collect);
+    result.ok = status.ok;
+    result.error = std::move(status.error);
     return result;
 }
 
