@@ -5,11 +5,15 @@
 #include "memory_file_system.h"
 #include "platform/clock.h"
 #include "scripted_boxes.h"
+#include "report_lines.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 namespace dorvik {
+using dorvik::testing::withField;
+using dorvik::testing::joinLines;
+
 namespace {
 
 using namespace std::chrono;
@@ -27,20 +31,6 @@ const std::string kHeader = "ELMARIN\r\n"
                             "Slog # ,  Opis na greskite...\r\n"
                             "_______________________________________________________________________________\r\n";
 const std::string kFooter = "_______________________________________________________________________________\r\n";
-
-std::string withField(std::string line, Field field, std::string_view value)
-{
-    line.replace(fieldOffset(field), value.size(), value);
-    return line;
-}
-
-std::string joinLines(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
 
 // The review screen's part in a run, over the store's current record.
 class RecordView : public testing::FakeScreen {

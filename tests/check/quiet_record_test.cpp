@@ -6,6 +6,7 @@
 
 #include "fake_screen.h"
 #include "scripted_boxes.h"
+#include "report_lines.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +15,12 @@
 #include <vector>
 
 namespace dorvik {
+using dorvik::testing::withField;
+
 namespace {
 
 using testing::FakeScreen;
 using testing::ScriptedBoxes;
-
-std::string withField(std::string line, Field field, std::string_view value)
-{
-    line.replace(fieldOffset(field), value.size(), value);
-    return line;
-}
 
 // Whether the rules themselves, through a screen that lends no line, find
 // nothing at all in the record.

@@ -1,3 +1,4 @@
+#include "report_lines.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,9 @@
 #include <sys/wait.h>
 
 namespace dorvik {
+using dorvik::testing::withField;
+using dorvik::testing::joinLines;
+
 namespace {
 
 using testing::readBytes;
@@ -27,20 +31,6 @@ std::string header(const std::string& stem)
            "\r\n\r\n\r\n"
            "Slog # ,  Opis na greskite...\r\n"
            "_______________________________________________________________________________\r\n";
-}
-
-std::string withField(std::string line, int offset, std::string_view value)
-{
-    line.replace(offset, value.size(), value);
-    return line;
-}
-
-std::string joinLines(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
 }
 
 struct Outcome {
