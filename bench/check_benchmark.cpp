@@ -3,7 +3,7 @@
 #include "check/check_run.h"
 #include "check/field_rules.h"
 #include "check/store_check_view.h"
-#include "cli/posix_file_system.h"
+#include "platform/posix_file_system.h"
 #include "data/customer_data_source.h"
 #include "platform/clock.h"
 #include "platform/user_boxes.h"
@@ -57,7 +57,7 @@ ReportFolder& folder()
 
 void BM_LoadCheckAndWriteList(benchmark::State& state)
 {
-    cli::PosixFileSystem files;
+    PosixFileSystem files;
     const FixedClock clock{std::chrono::year{2003} / 6 / 15};
     SilentBoxes boxes;
     for (auto _ : state) {
@@ -73,7 +73,7 @@ BENCHMARK(BM_LoadCheckAndWriteList)->Unit(benchmark::kMillisecond);
 // Loading alone: reading the file and keeping its records.
 void BM_Load(benchmark::State& state)
 {
-    cli::PosixFileSystem files;
+    PosixFileSystem files;
     SilentBoxes boxes;
     for (auto _ : state) {
         CustomerDataSource store({folder().report, false}, files, boxes);
@@ -93,7 +93,7 @@ void BM_ReadBlocks(benchmark::State& state)
             return true;
         }
     };
-    cli::PosixFileSystem files;
+    PosixFileSystem files;
     for (auto _ : state) {
         Counting sink;
         files.readBlocks(folder().report, sink);
@@ -114,7 +114,7 @@ public:
 template <typename View>
 void BM_FieldRules(benchmark::State& state)
 {
-    cli::PosixFileSystem files;
+    PosixFileSystem files;
     SilentBoxes boxes;
     CustomerDataSource store({folder().report, false}, files, boxes);
     View view(store.rsCustomers);

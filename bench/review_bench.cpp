@@ -8,7 +8,6 @@
 #include "platform/qt_file_system.h"
 #include "platform/user_boxes.h"
 #include "review/frm_kontrola.h"
-#include "shell/module1.h"
 
 #include <QApplication>
 #include <QToolButton>
@@ -90,9 +89,7 @@ int main(int argc, char** argv)
 
     ConfirmingBoxes boxes;
     SystemClock clock;
-    Module1::ReportFileName = report;
-    Module1::NewReportFile = 0;
-    frmKontrola screen({boxes, applicationFileSystem(), clock});
+    frmKontrola screen({boxes, applicationFileSystem(), clock}, {report, false});
     screen.setAttribute(Qt::WA_DeleteOnClose, false);
     screen.show();
     QApplication::processEvents();
@@ -103,7 +100,7 @@ int main(int argc, char** argv)
     std::vector<double> screenRun, batchRun, rekapRun, openRun;
     for (int i = 0; i < runs; ++i) {
         openRun.push_back(milliseconds([&] {
-            frmKontrola another({boxes, applicationFileSystem(), clock});
+            frmKontrola another({boxes, applicationFileSystem(), clock}, {report, false});
             another.setAttribute(Qt::WA_DeleteOnClose, false);
             another.show();
         }));

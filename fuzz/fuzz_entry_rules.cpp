@@ -1,6 +1,6 @@
 // The entry screen's year and period rules and its save test on arbitrary
 // texts, against references written from the rules.
-#include "entry/entry_rules.h"
+#include "check/entry_rules.h"
 #include "fuzz_support.h"
 
 #include <cstddef>

@@ -44,11 +44,6 @@ struct CheckRunResult {
 CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes& boxes,
                         FileSystem& files, const Clock& clock);
 
-// The error list's name for a report path: the normalised absolute path less
-// its last four characters (counted as characters of the file system's
-// UTF-8), then ".err".
-std::string errorListPath(const std::string& reportPath);
-
 // The run's own texts.
 inline constexpr const char* kCheckQuestion = "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE";
 inline constexpr const char* kCheckPassedMessage = "KONTROLATA USPESNO E IZVRSENA";

@@ -60,8 +60,6 @@ ErrorListName errorListName(const std::string& reportPath)
     return name;
 }
 
-std::string errorListPath(const std::string& reportPath) { return errorListName(reportPath).path; }
-
 bool listWouldReplaceReport(const ErrorListName& name)
 {
     if (name.path.size() != name.reportPath.size())

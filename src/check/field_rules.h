@@ -28,6 +28,7 @@ struct FieldRulesContext {
 };
 
 struct FieldFinding;
+struct RequiredNumber;
 
 // The rules of one run. It keeps its buffers from record to record, so that
 // checking a record allocates nothing.
@@ -53,8 +54,7 @@ private:
     bool number(std::string_view part, std::string_view wholeField, std::int64_t& value);
 
     bool personalNumber();
-    bool masterNumber();
-    bool registrationNumber();
+    bool requiredNumber(const RequiredNumber& number);
     bool year();
     bool period(Field field, std::string_view& copy, const FieldFinding& malformed,
                 const FieldFinding& badDay, const FieldFinding& badMonth);
@@ -82,15 +82,5 @@ private:
     std::string_view mesec_;
     std::string_view casovi_;
 };
-
-// Whether the rules, in a run whose current year is currentYear, would find
-// nothing in the record held as this line: no box painted, no message,
-// nothing listed, no fault code, no bad numeric data. Decided on the bytes
-// alone; false whenever it cannot vouch for the record, which then goes
-// through the rules. It never vouches for a record the rules speak about.
-bool isQuietRecord(std::string_view line, std::string_view currentYear);
-
-// Applies the rules to one record (a FieldRules for a single use).
-bool applyFieldRules(const FieldRulesContext& context, RecordCheckState& state);
 
 } // namespace dorvik

@@ -1,5 +1,6 @@
-// Turning field texts into numbers the way every check does: blanks around
-// the digits are allowed, nothing else is (no sign, point, comma or letter).
+// Reading field texts the way every check does: digits, numbers (blanks
+// around the digits are allowed, nothing else is: no sign, point, comma or
+// letter), runs of one character and the order of texts.
 #pragma once
 
 #include <cstdint>
@@ -97,6 +98,32 @@ inline std::optional<std::int64_t> toNumber(std::string_view text)
         value = value < 100'000'000'000'000'000 ? value * 10 + (c - '0') : value;
     }
     return value;
+}
+
+// Whether the text is exactly count times the character c.
+inline bool isRun(std::string_view text, char c, std::size_t count)
+{
+    if (text.size() != count)
+        return false;
+    for (const char t : text)
+        if (t != c)
+            return false;
+    return true;
+}
+
+// Texts compare character by character in code order (bytes as unsigned),
+// a text that is a beginning of another coming first. On texts of two
+// digits this is the numeric order.
+inline int compareText(std::string_view a, std::string_view b)
+{
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
 } // namespace dorvik

@@ -3,9 +3,10 @@
 #include "check/check_run.h"
 #include "check/store_check_view.h"
 #include "cli/batch_boxes.h"
-#include "cli/posix_file_system.h"
 #include "data/customer_data_source.h"
 #include "platform/clock.h"
+#include "platform/posix_file_system.h"
+#include "version.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -51,13 +52,13 @@ void complain(const std::string& path, const std::string& what)
     std::fprintf(stderr, "dorvik-check: %s: %s\n", path.c_str(), what.c_str());
 }
 
-int checkFile(const std::string& path, bool verbose, cli::PosixFileSystem& files,
+int checkFile(const std::string& path, bool verbose, PosixFileSystem& files,
               const Clock& clock)
 {
     cli::CollectingBoxes loadBoxes;
     CustomerDataSource store({path, false}, files, loadBoxes);
-    if (files.lastReadFailed()) {
-        complain(path, files.lastReadError());
+    if (store.readError()) {
+        complain(path, *store.readError());
         return kTrouble;
     }
     for (const MessageRequest& box : loadBoxes.shown) {
@@ -104,7 +105,7 @@ int main(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return kAllPassed;
         } else if (arg == "--version") {
-            std::printf("dorvik-check %s\n", DORVIK_VERSION);
+            std::printf("dorvik-check %s\n", kVersion);
             return kAllPassed;
         } else {
             std::fprintf(stderr, "dorvik-check: unknown option %s\n%s", arg.c_str(), kUsage);
@@ -116,7 +117,7 @@ int main(int argc, char** argv)
         return kTrouble;
     }
 
-    cli::PosixFileSystem files;
+    PosixFileSystem files;
     const SystemClock clock;
     int status = kAllPassed;
     for (const std::string& path : paths)

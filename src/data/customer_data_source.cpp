@@ -1,5 +1,6 @@
 #include "data/customer_data_source.h"
 
+#include "data/line_cutter.h"
 #include "platform/file_system.h"
 #include "platform/user_boxes.h"
 
@@ -7,139 +8,6 @@
 #include <new>
 
 namespace dorvik {
-
-// --- Recordset --------------------------------------------------------------
-
-void Recordset::setCursor(int cursor)
-{
-    cursor_ = cursor;
-    notify();
-}
-
-void Recordset::notify()
-{
-    // A listener may remove itself; walk a copy. A walk without listeners
-    // (a check run of the batch checker) copies nothing.
-    if (listeners_.empty())
-        return;
-    const auto listeners = listeners_;
-    for (const auto& entry : listeners)
-        entry.second();
-}
-
-int Recordset::addCursorListener(std::function<void()> listener)
-{
-    listeners_.emplace_back(nextListenerId_, std::move(listener));
-    return nextListenerId_++;
-}
-
-void Recordset::removeCursorListener(int id)
-{
-    std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
-}
-
-bool Recordset::MoveFirst()
-{
-    if (records_.empty())
-        return false;
-    Update();
-    setCursor(0);
-    return true;
-}
-
-bool Recordset::MoveLast()
-{
-    if (records_.empty())
-        return false;
-    Update();
-    setCursor(RecordCount() - 1);
-    return true;
-}
-
-bool Recordset::MoveNext()
-{
-    if (Eof())
-        return false;
-    Update();
-    setCursor(cursor_ + 1);
-    return true;
-}
-
-bool Recordset::MovePrevious()
-{
-    if (Bof())
-        return false;
-    Update();
-    setCursor(cursor_ - 1);
-    return true;
-}
-
-bool Recordset::MoveTo(int index)
-{
-    if (index < 0 || index >= RecordCount())
-        return false;
-    Update();
-    setCursor(index);
-    return true;
-}
-
-bool Recordset::AddNew()
-{
-    Update();
-    if (RecordCount() >= kMaxRecords)
-        return false;
-    cursorBeforeNew_ = cursor_;
-    records_.emplace_back();
-    pendingNew_ = true;
-    setCursor(RecordCount() - 1);
-    return true;
-}
-
-bool Recordset::setField(Field f, std::string_view value)
-{
-    if (!hasCurrent())
-        return false;
-    ReportRecord& current = records_[cursor_];
-    if (value.size() > static_cast<std::size_t>(fieldWidth(f)))
-        return false;
-    if (!pendingNew_ && !pendingEdit_)
-        pendingEdit_ = current;
-    return current.setValue(f, value);
-}
-
-bool Recordset::setField(std::string_view name, std::string_view value)
-{
-    const auto f = fieldByName(name);
-    return f && setField(*f, value);
-}
-
-std::string_view Recordset::field(Field f) const
-{
-    if (!hasCurrent())
-        return {};
-    return records_[cursor_].value(f);
-}
-
-void Recordset::Update()
-{
-    pendingNew_ = false;
-    pendingEdit_.reset();
-}
-
-void Recordset::CancelUpdate()
-{
-    if (pendingNew_) {
-        records_.pop_back();
-        pendingNew_ = false;
-        setCursor(std::min(cursorBeforeNew_, RecordCount()));
-        return;
-    }
-    if (pendingEdit_ && hasCurrent()) {
-        records_[cursor_] = *pendingEdit_;
-        pendingEdit_.reset();
-        notify();
-    }
-}
 
 // --- Messages ---------------------------------------------------------------
 
@@ -237,6 +105,7 @@ void CustomerDataSource::load(FileSystem& fs)
 
     if (!read.ok) {
         complete_ = false;
+        readError_ = read.error;
         tell(boxes_, read.error);
         return;
     }

@@ -5,25 +5,6 @@
 
 namespace dorvik {
 
-namespace {
-constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
-    "Godina",      "LicenBroj", "MaticenBroj", "RegistarskiBroj", "ImePrezime",
-    "Firma",       "PeriodOd",  "PeriodDo",    "Mesec",           "VkRabCasovi",
-    "Denari",      "Boleduvanje", "EfektStaz", "StepenZgolem",    "SifraStaz"};
-
-static_assert(fieldOffset(Field::SifraStaz) + fieldWidth(Field::SifraStaz) == kRecordLength);
-} // namespace
-
-std::string_view fieldName(Field f) { return kFieldNames[static_cast<int>(f)]; }
-
-std::optional<Field> fieldByName(std::string_view name)
-{
-    for (int i = 0; i < kFieldCount; ++i)
-        if (kFieldNames[i] == name)
-            return fieldAt(i);
-    return std::nullopt;
-}
-
 ReportRecord::ReportRecord() { bytes_.fill(' '); }
 
 ReportRecord ReportRecord::fromLine(std::string_view line)

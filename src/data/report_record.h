@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,21 +33,18 @@ inline constexpr int kRecordLength = 147;
 inline constexpr std::array<std::int16_t, kFieldCount> FieldWidths = {
     2, 10, 13, 10, 35, 35, 4, 4, 4, 4, 9, 4, 4, 5, 4};
 
+// Where each field starts in the line: the widths before it added up.
+inline constexpr std::array<std::int16_t, kFieldCount> FieldOffsets = [] {
+    std::array<std::int16_t, kFieldCount> offsets{};
+    for (int i = 1; i < kFieldCount; ++i)
+        offsets[i] = static_cast<std::int16_t>(offsets[i - 1] + FieldWidths[i - 1]);
+    return offsets;
+}();
+static_assert(FieldOffsets[kFieldCount - 1] + FieldWidths[kFieldCount - 1] == kRecordLength);
+
 constexpr int fieldWidth(Field f) { return FieldWidths[static_cast<int>(f)]; }
-
-constexpr int fieldOffset(Field f)
-{
-    int offset = 0;
-    for (int i = 0; i < static_cast<int>(f); ++i)
-        offset += FieldWidths[i];
-    return offset;
-}
-
+constexpr int fieldOffset(Field f) { return FieldOffsets[static_cast<int>(f)]; }
 constexpr Field fieldAt(int index) { return static_cast<Field>(index); }
-
-// The field's name as the record layout names it ("Godina", "LicenBroj", ...).
-std::string_view fieldName(Field f);
-std::optional<Field> fieldByName(std::string_view name);
 
 // A record is held as its line of 147 bytes plus a mark of which fields hold
 // a value. A stored value is always blank-padded to its field's width.

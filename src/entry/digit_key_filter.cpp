@@ -1,16 +1,10 @@
 #include "entry/digit_key_filter.h"
 
+#include "check/numeric_text.h"
+
 #include <QKeyEvent>
 
 namespace dorvik {
-
-namespace {
-bool typesOnlyDigits(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-}
-} // namespace
 
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
@@ -26,7 +20,7 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     // A key that types nothing passes; a typed character must be a digit.
-    return !typesOnlyDigits(key->text());
+    return !allDigits(key->text().toStdString());
 }
 
 } // namespace dorvik

@@ -1,22 +1,23 @@
-#include "entry/autofill_dialog.h"
-#include "entry/entry_screen.h"
-#include "shell/screens.h"
+#include "entry/open_entry_screen.h"
+
+#include "entry/frm_popolnuvawe.h"
+#include "entry/frm_vnos.h"
 
 #include <QApplication>
 #include <QScreen>
 
 namespace dorvik {
 
-QWidget* openEntryScreen(AppServices services)
+QWidget* openEntryScreen(AppServices services, const ReportFile& file)
 {
-    auto* screen = new FrmVnos(services);
+    auto* screen = new frmVnos(services, file);
     screen->setAttribute(Qt::WA_DeleteOnClose);
 
     // The common values are asked for first; the file is loaded and the
     // screen shown once the dialog is closed, whichever way. The dialog is
     // modal for the whole program but does not block the caller, and it goes
     // with the screen should the program close meanwhile.
-    auto* dialog = new FrmPopolnuvawe(screen);
+    auto* dialog = new frmPopolnuvawe(screen);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     QObject::connect(dialog, &QDialog::finished, screen, [screen] {

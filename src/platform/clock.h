@@ -23,7 +23,6 @@ class FixedClock : public Clock {
 public:
     explicit FixedClock(std::chrono::year_month_day day) : day_(day) {}
     std::chrono::year_month_day today() const override { return day_; }
-    void set(std::chrono::year_month_day day) { day_ = day; }
 
 private:
     std::chrono::year_month_day day_;

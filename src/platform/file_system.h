@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,12 +22,9 @@ public:
     virtual bool commit() = 0;
     // The platform's description of the last failure.
     virtual std::string errorString() const = 0;
-};
-
-struct ReadResult {
-    std::string bytes;  // what was read, also before a failure
-    bool ok = true;
-    std::string error;  // the platform's description when !ok
+    // After a successful commit: the fingerprint of the bytes written (see
+    // ReadStatus::fingerprint).
+    virtual std::string fingerprint() const { return {}; }
 };
 
 // Takes a file's bytes in order, a block at a time.
@@ -41,29 +40,38 @@ public:
 
 struct ReadStatus {
     bool ok = true;
-    std::string error;  // the platform's description when !ok
+    bool missing = false;     // the file does not exist
+    std::string error;        // the platform's description when !ok
+    // The size and a strong hash of every byte handed over, when the whole
+    // file was read and the file system keeps fingerprints (the screens'
+    // does); empty otherwise. Equal fingerprints mean equal files.
+    std::string fingerprint;
+    std::optional<std::time_t> modified; // the file's modification time
 };
 
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
-    virtual ReadResult readAll(const std::string& path) = 0;
-    // The same bytes handed over a block at a time, so that a large file is
-    // never held whole; the blocks read before a failure have been handed
-    // over. Unless a file system does better, the whole file is one block.
-    virtual ReadStatus readBlocks(const std::string& path, ByteSink& sink)
-    {
-        ReadResult whole = readAll(path);
-        sink.expectSize(whole.bytes.size());
-        sink.consume(whole.bytes);
-        return {whole.ok, std::move(whole.error)};
-    }
+    // Hands the file's bytes to the sink a block at a time, so that a large
+    // file is never held whole; the blocks read before a failure have been
+    // handed over.
+    virtual ReadStatus readBlocks(const std::string& path, ByteSink& sink) = 0;
     // Returns nullptr and sets error when the file cannot be started.
     virtual std::unique_ptr<OutputFile> openForWrite(const std::string& path,
                                                      std::string& error) = 0;
 };
 
-// Reads a whole file with the C library; the error is strerror's text.
-ReadResult readWholeFile(const std::string& path);
+struct ReadResult {
+    std::string bytes; // what was read, also before a failure
+    ReadStatus status;
+};
+
+// The whole file in one piece, for files that are small or held whole anyway.
+ReadResult readWhole(FileSystem& files, const std::string& path);
+
+// Writes the bytes as the whole new contents of the file. Returns the
+// platform's description of a failure, or nothing.
+std::optional<std::string> writeWhole(FileSystem& files, const std::string& path,
+                                      std::string_view bytes, std::string* fingerprint = nullptr);
 
 } // namespace dorvik

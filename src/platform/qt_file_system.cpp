@@ -1,5 +1,8 @@
 #include "platform/qt_file_system.h"
 
+#include "platform/posix_file_system.h"
+
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -11,6 +14,24 @@
 namespace dorvik {
 
 namespace {
+
+// The size and the SHA-256 of a file's bytes, fed a block at a time.
+class Fingerprint {
+public:
+    void add(std::string_view bytes)
+    {
+        hash_.addData(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        size_ += bytes.size();
+    }
+    std::string result() const
+    {
+        return std::to_string(size_) + ':' + hash_.result().toHex().toStdString();
+    }
+
+private:
+    QCryptographicHash hash_{QCryptographicHash::Sha256};
+    std::uint64_t size_ = 0;
+};
 
 // Makes the rename itself durable: a crash right after a save must not bring
 // back the old file.
@@ -57,6 +78,7 @@ public:
             file_.cancelWriting();
             return false;
         }
+        fingerprint_.add(bytes);
         return true;
     }
 
@@ -79,17 +101,43 @@ public:
     }
 
     std::string errorString() const override { return error_; }
+    std::string fingerprint() const override { return fingerprint_.result(); }
 
 private:
     QSaveFile file_;
     std::string error_;
+    Fingerprint fingerprint_;
+};
+
+// Hands the blocks on and adds each one to the fingerprint.
+class FingerprintingSink : public ByteSink {
+public:
+    explicit FingerprintingSink(ByteSink& inner) : inner_(inner) {}
+    void expectSize(std::uint64_t size) override { inner_.expectSize(size); }
+    bool consume(std::string_view block) override
+    {
+        fingerprint_.add(block);
+        whole_ = inner_.consume(block);
+        return whole_;
+    }
+    // Empty unless every byte of the file went through.
+    std::string result() const { return whole_ ? fingerprint_.result() : std::string(); }
+
+private:
+    ByteSink& inner_;
+    Fingerprint fingerprint_;
+    bool whole_ = true;
 };
 
 } // namespace
 
-ReadResult QtFileSystem::readAll(const std::string& path)
+ReadStatus QtFileSystem::readBlocks(const std::string& path, ByteSink& sink)
 {
-    return readWholeFile(path);
+    FingerprintingSink fingerprinting(sink);
+    ReadStatus status = readFileBlocks(path, fingerprinting);
+    if (status.ok)
+        status.fingerprint = fingerprinting.result();
+    return status;
 }
 
 std::unique_ptr<OutputFile> QtFileSystem::openForWrite(const std::string& path, std::string& error)

@@ -1,4 +1,6 @@
-// Safe file writes through QSaveFile, reads through the C library.
+// The screens' file system: safe writes through QSaveFile, reads through the
+// shared POSIX reader, and a fingerprint (size and SHA-256) of every file
+// read whole and of every file written.
 #pragma once
 
 #include "platform/file_system.h"
@@ -7,7 +9,7 @@ namespace dorvik {
 
 class QtFileSystem : public FileSystem {
 public:
-    ReadResult readAll(const std::string& path) override;
+    ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
 };
 

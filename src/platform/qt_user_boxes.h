@@ -15,10 +15,8 @@ public:
     std::string input(const InputRequest& request) override;
     std::string openFile(const FileDialogRequest& request) override;
 
-    // Where the shared open-file dialog was left (folder), kept between uses.
-    const QString& lastFolder() const { return lastFolder_; }
-
 private:
+    // Where the shared open-file dialog was left (folder), kept between uses.
     QString lastFolder_;
 };
 

@@ -8,16 +8,15 @@
 #include "review/recapitulation.h"
 #include "review/record_search.h"
 #include "review/review_check_view.h"
-#include "shell/module1.h"
+#include "shell/form_widgets.h"
 #include "shell/record_binding.h"
 #include "shell/report_form.h"
+#include "shell/screen_messages.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -27,94 +26,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace dorvik {
 
 namespace {
 
 constexpr int kBandHeight = 92;
 constexpr int kProgressHeight = 14;
-constexpr int kButtonHeight = 58;
-constexpr qint64 kRepaintIntervalMs = 40;
 
-const char* const kFirstRecordMessage =
-    "Dojdovte do prvata  prijava, mozete samo da se navratite na predhodnite prijavi";
-const char* const kLastRecordMessage =
-    "Dojdovte do krajnata prijava, mozete samo da se navratite na predhodnite prijavi";
 const char* const kNotFoundMessage = "Ne e najden brojot koj se bara";
-const char* const kStoreFullMessage =
-    "Datotekata vekje ima 32767 prijavi i nemoze da primi nova prijava.";
-
-// A band button: a picture above its caption, in its own colour, and Enter
-// presses it as the space bar does.
-class BandButton : public QToolButton {
-public:
-    using QToolButton::QToolButton;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            animateClick();
-            return;
-        }
-        QToolButton::keyPressEvent(event);
-    }
-};
-
-QFont bandFont()
-{
-    QFont font = formFont();
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-QString buttonStyle(const char* background)
-{
-    return QStringLiteral("QToolButton { background-color: %1; color: black;"
-                          " border: 2px outset %1; padding: 0px 2px; }"
-                          "QToolButton:pressed { border-style: inset; }"
-                          "QToolButton:focus { border: 2px solid black; }"
-                          "QToolButton:disabled { color: rgb(96,96,96); }")
-        .arg(QLatin1String(background));
-}
-
-QLineEdit* counterBox(const char* name, const char* tooltip, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setToolTip(QLatin1String(tooltip));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFont(formFont());
-    box->setFixedSize(52, 24);
-    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(0,0,128); color: rgb(255,255,0);"
-                                      " border: 1px solid rgb(255,255,0); }"));
-    return box;
-}
-
-// A counter with its label under it.
-QWidget* counterBlock(QLineEdit* box, const char* caption, QWidget* parent)
-{
-    auto* block = new QWidget(parent);
-    auto* layout = new QVBoxLayout(block);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    box->setParent(block);
-    layout->addStretch(1);
-    layout->addWidget(box, 0, Qt::AlignHCenter);
-    auto* label = new QLabel(QLatin1String(caption), block);
-    label->setFont(bandFont());
-    label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: rgb(255,255,0); background-color: rgb(0,0,128);"));
-    layout->addWidget(label);
-    layout->addStretch(1);
-    return block;
-}
 
 } // namespace
 
-frmKontrola::frmKontrola(AppServices services, QWidget* parent)
+frmKontrola::frmKontrola(AppServices services, const ReportFile& file, QWidget* parent)
     : QWidget(parent, Qt::Window), services_(services)
 {
     setObjectName(QStringLiteral("frmKontrola"));
@@ -138,9 +63,7 @@ frmKontrola::frmKontrola(AppServices services, QWidget* parent)
     prgView->setTextVisible(false);
     prgView->setFixedSize(form_->width(), kProgressHeight);
     // The band stays where it is while the bar comes and goes.
-    QSizePolicy keep = prgView->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    prgView->setSizePolicy(keep);
+    keepPlaceWhenHidden(prgView);
     layout->addWidget(prgView);
 
     auto* band = new QWidget(this);
@@ -149,7 +72,8 @@ frmKontrola::frmKontrola(AppServices services, QWidget* parent)
     // A style sheet rather than the palette: palettes give way to any
     // style sheet of the application.
     band->setAttribute(Qt::WA_StyledBackground);
-    band->setStyleSheet(QStringLiteral("#bandKontrola { background-color: rgb(0,0,128); }"));
+    band->setStyleSheet(QStringLiteral("#bandKontrola { background-color: rgb(0,0,128); }"
+                                       "#bandKontrola QLabel { color: rgb(255,255,0); }"));
     buildBand(band);
     layout->addWidget(band);
 
@@ -163,7 +87,7 @@ frmKontrola::frmKontrola(AppServices services, QWidget* parent)
     move(0, 0);
     prgView->hide();
     store_ = std::make_unique<CustomerDataSource>(
-        CustomerDataSource::Options{Module1::ReportFileName, Module1::NewReportFile != 0},
+        CustomerDataSource::Options{file.path, file.isNew},
         services_.files, services_.boxes);
     bind();
     RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
@@ -186,11 +110,11 @@ void frmKontrola::buildMenu(QMenuBar* bar)
         action->setShortcut(keys);
     };
     item("mnuPoLicenBr", "Po L&icen broj", QKeySequence(Qt::CTRL | Qt::Key_L),
-         &frmKontrola::mnuPoLicenBr_Click);
+         &frmKontrola::searchByPersonalNumber);
     item("mnuPoMaticenBr", "Po M&acen broj", QKeySequence(Qt::CTRL | Qt::Key_M),
-         &frmKontrola::mnuPoMaticenBr_Click);
+         &frmKontrola::searchByMasterNumber);
     item("mnuPoRedenBroj", "Po R&eden broj", QKeySequence(Qt::CTRL | Qt::Key_R),
-         &frmKontrola::mnuPoRedenBroj_Click);
+         &frmKontrola::searchByPosition);
 }
 
 void frmKontrola::buildBand(QWidget* band)
@@ -200,27 +124,13 @@ void frmKontrola::buildBand(QWidget* band)
     row->setSpacing(2);
 
     auto button = [&](const char* name, const char* caption, const char* tooltip,
-                      const char* colour, QStyle::StandardPixmap picture, bool withPicture,
+                      const char* colour, std::optional<QStyle::StandardPixmap> picture,
                       void (frmKontrola::*command)()) {
-        auto* b = new BandButton(band);
-        b->setObjectName(QLatin1String(name));
-        b->setText(QLatin1String(caption));
-        if (tooltip)
-            b->setToolTip(QLatin1String(tooltip));
-        b->setFocusPolicy(Qt::StrongFocus);
-        b->setFont(bandFont());
-        if (withPicture) {
-            b->setIcon(style()->standardIcon(picture));
-            b->setIconSize(QSize(16, 16));
-            b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        } else {
-            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        }
-        if (colour)
-            b->setStyleSheet(buttonStyle(colour));
-        b->setFixedHeight(kButtonHeight);
-        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        auto* b = new BandButton(name, caption, tooltip, colour, band);
+        if (picture)
+            b->setPicture(style()->standardIcon(*picture));
         connect(b, &QToolButton::clicked, this, command);
+        row->addWidget(b);
         return b;
     };
     const char* yellow = "rgb(255,255,0)";
@@ -228,36 +138,26 @@ void frmKontrola::buildBand(QWidget* band)
     const char* lightBlue = "rgb(128,128,255)";
 
     txtRecords = counterBox("txtRecords", "Vkupno prijavi", band);
-    row->addWidget(counterBlock(txtRecords, "Vk. prijavi:", band));
+    row->addWidget(counterWithCaption(txtRecords, "Vk. prijavi:", band));
     cmdFirst = button("cmdFirst", "Po~etok", "Skok na prvata prijava", yellow,
-                      QStyle::SP_MediaSkipBackward, true, &frmKontrola::cmdFirst_Click);
-    row->addWidget(cmdFirst);
+                      QStyle::SP_MediaSkipBackward, &frmKontrola::first);
     cmdPrev = button("cmdPrev", "Nazad", "Vrakjanje za edno mesto nanazat", yellow,
-                     QStyle::SP_ArrowLeft, true, &frmKontrola::cmdPrev_Click);
-    row->addWidget(cmdPrev);
+                     QStyle::SP_ArrowLeft, &frmKontrola::previous);
     txtPozicija = counterBox("txtPozicija", "Tekovna pozicija", band);
-    row->addWidget(counterBlock(txtPozicija, "Pozicija:", band));
-    cmdNext = button("cmdNext", "Napred", "Edno mesto napred", yellow, QStyle::SP_ArrowRight, true,
-                     &frmKontrola::cmdNext_Click);
-    row->addWidget(cmdNext);
+    row->addWidget(counterWithCaption(txtPozicija, "Pozicija:", band));
+    cmdNext = button("cmdNext", "Napred", "Edno mesto napred", yellow, QStyle::SP_ArrowRight,
+                     &frmKontrola::next);
     cmdLast = button("cmdLast", "Kraj", "Skok na poslednata prijava", yellow,
-                     QStyle::SP_MediaSkipForward, true, &frmKontrola::cmdLast_Click);
-    row->addWidget(cmdLast);
-    cmdAddNew = button("cmdAddNew", "Nova Prijava", nullptr, lightRed, QStyle::SP_CustomBase, false,
-                       &frmKontrola::cmdAddNew_Click);
-    row->addWidget(cmdAddNew);
-    cmdRec = button("cmdRec", "Snimi", nullptr, lightRed, QStyle::SP_CustomBase, false,
-                    &frmKontrola::cmdRec_Click);
-    row->addWidget(cmdRec);
-    cmdPreview = button("cmdPreview", "Pregled", nullptr, lightRed, QStyle::SP_CustomBase, false,
-                        &frmKontrola::cmdPreview_Click);
-    row->addWidget(cmdPreview);
-    cmdRekap = button("cmdRekap", "Rekap", nullptr, nullptr, QStyle::SP_FileDialogContentsView, true,
-                      &frmKontrola::cmdRekap_Click);
-    row->addWidget(cmdRekap);
+                     QStyle::SP_MediaSkipForward, &frmKontrola::last);
+    cmdAddNew = button("cmdAddNew", "Nova Prijava", nullptr, lightRed, std::nullopt,
+                       &frmKontrola::addNew);
+    cmdRec = button("cmdRec", "Snimi", nullptr, lightRed, std::nullopt, &frmKontrola::save);
+    cmdPreview = button("cmdPreview", "Pregled", nullptr, lightRed, std::nullopt,
+                        &frmKontrola::preview);
+    cmdRekap = button("cmdRekap", "Rekap", nullptr, nullptr, QStyle::SP_FileDialogContentsView,
+                      &frmKontrola::recapitulate);
     cmdKontrola = button("cmdKontrola", "Kontrola", "Kontrola na podatocite", lightBlue,
-                         QStyle::SP_DialogApplyButton, true, &frmKontrola::cmdKontrola_Click);
-    row->addWidget(cmdKontrola);
+                         QStyle::SP_DialogApplyButton, &frmKontrola::check);
 }
 
 void frmKontrola::setTabOrder()
@@ -308,7 +208,7 @@ void frmKontrola::moveTo(int position)
 
 // --- Paging -----------------------------------------------------------------
 
-void frmKontrola::cmdFirst_Click()
+void frmKontrola::first()
 {
     if (busy_ || !reviewMode() || RecordTotal == 0)
         return;
@@ -316,7 +216,7 @@ void frmKontrola::cmdFirst_Click()
     showCounters();
 }
 
-void frmKontrola::cmdLast_Click()
+void frmKontrola::last()
 {
     if (busy_ || !reviewMode() || RecordTotal == 0)
         return;
@@ -324,7 +224,7 @@ void frmKontrola::cmdLast_Click()
     showCounters();
 }
 
-void frmKontrola::cmdPrev_Click()
+void frmKontrola::previous()
 {
     if (busy_ || !reviewMode())
         return;
@@ -335,7 +235,7 @@ void frmKontrola::cmdPrev_Click()
     showCounters();
 }
 
-void frmKontrola::cmdNext_Click()
+void frmKontrola::next()
 {
     if (busy_ || !reviewMode())
         return;
@@ -348,7 +248,7 @@ void frmKontrola::cmdNext_Click()
 
 // --- Correcting, adding and saving ------------------------------------------
 
-void frmKontrola::cmdAddNew_Click()
+void frmKontrola::addNew()
 {
     if (busy_)
         return;
@@ -370,7 +270,7 @@ void frmKontrola::cmdAddNew_Click()
     showCounters();
 }
 
-void frmKontrola::cmdRec_Click()
+void frmKontrola::save()
 {
     if (busy_)
         return;
@@ -402,7 +302,7 @@ void frmKontrola::cmdRec_Click()
     enterMode();
 }
 
-void frmKontrola::cmdPreview_Click()
+void frmKontrola::preview()
 {
     if (busy_ || reviewMode())
         return;
@@ -453,17 +353,17 @@ void frmKontrola::searchByField(Field field, const char* prompt)
         notFound();
 }
 
-void frmKontrola::mnuPoLicenBr_Click()
+void frmKontrola::searchByPersonalNumber()
 {
     searchByField(Field::LicenBroj, "Vnesi Licen broj za prebaruvanje so 10 num cifri");
 }
 
-void frmKontrola::mnuPoMaticenBr_Click()
+void frmKontrola::searchByMasterNumber()
 {
     searchByField(Field::MaticenBroj, "Vnesi Maticen broj za prebaruvanje so 13 num cifri");
 }
 
-void frmKontrola::mnuPoRedenBroj_Click()
+void frmKontrola::searchByPosition()
 {
     if (busy_ || !reviewMode())
         return;
@@ -479,14 +379,12 @@ void frmKontrola::mnuPoRedenBroj_Click()
 
 // --- Recapitulation ---------------------------------------------------------
 
-void frmKontrola::cmdRekap_Click()
+void frmKontrola::recapitulate()
 {
     if (busy_)
         return;
     busy_ = true;
     Recordset& records = store_->rsCustomers;
-    // What was typed into the shown record counts, as it would once the walk moved on.
-    records.Update();
     const int count = records.RecordCount();
     Recapitulation recap;
     QElapsedTimer sinceShown;
@@ -520,7 +418,7 @@ void frmKontrola::cmdRekap_Click()
 
 // --- Check run --------------------------------------------------------------
 
-void frmKontrola::cmdKontrola_Click()
+void frmKontrola::check()
 {
     if (busy_ || !reviewMode())
         return;

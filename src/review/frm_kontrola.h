@@ -31,26 +31,23 @@ class ReportForm;
 class frmKontrola : public QWidget {
     Q_OBJECT
 public:
-    // Loads the file named by Module1::ReportFileName into a store of its own.
-    explicit frmKontrola(AppServices services, QWidget* parent = nullptr);
+    // Loads the file into a store of its own.
+    frmKontrola(AppServices services, const ReportFile& file, QWidget* parent = nullptr);
     ~frmKontrola() override;
 
     // The commands, as the buttons and the menu items call them.
-    void cmdFirst_Click();
-    void cmdPrev_Click();
-    void cmdNext_Click();
-    void cmdLast_Click();
-    void cmdAddNew_Click();
-    void cmdRec_Click();
-    void cmdPreview_Click();
-    void cmdRekap_Click();
-    void cmdKontrola_Click();
-    void mnuPoLicenBr_Click();
-    void mnuPoMaticenBr_Click();
-    void mnuPoRedenBroj_Click();
-
-    // True while the check run or the recapitulation walks the records.
-    bool busy() const { return busy_; }
+    void first();          // cmdFirst
+    void previous();       // cmdPrev
+    void next();           // cmdNext
+    void last();           // cmdLast
+    void addNew();         // cmdAddNew
+    void save();           // cmdRec
+    void preview();        // cmdPreview
+    void recapitulate();   // cmdRekap
+    void check();          // cmdKontrola
+    void searchByPersonalNumber(); // mnuPoLicenBr
+    void searchByMasterNumber();   // mnuPoMaticenBr
+    void searchByPosition();       // mnuPoRedenBroj
 
     ReportForm* form() const { return form_; }
     // The recapitulation window, while it is open.

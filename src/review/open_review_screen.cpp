@@ -1,11 +1,12 @@
+#include "review/open_review_screen.h"
+
 #include "review/frm_kontrola.h"
-#include "shell/screens.h"
 
 namespace dorvik {
 
-QWidget* openReviewScreen(AppServices services)
+QWidget* openReviewScreen(AppServices services, const ReportFile& file)
 {
-    auto* screen = new frmKontrola(services);
+    auto* screen = new frmKontrola(services, file);
     screen->show();
     return screen;
 }

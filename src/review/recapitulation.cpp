@@ -1,5 +1,6 @@
 #include "review/recapitulation.h"
 
+#include "check/numeric_text.h"
 #include "data/report_record.h"
 
 #include <algorithm>
@@ -13,23 +14,11 @@ constexpr std::size_t kListedNumbers = 20;
 
 std::optional<std::int64_t> wholeDenari(std::string_view denari)
 {
-    if (denari.size() == static_cast<std::size_t>(fieldWidth(Field::Denari))
-        && denari.find_first_not_of(' ') == std::string_view::npos)
+    if (isRun(denari, ' ', static_cast<std::size_t>(fieldWidth(Field::Denari))))
         return 0;
     if (denari.size() < kAmountDigits)
         return std::nullopt;
-    std::string_view part = denari.substr(0, kAmountDigits);
-    const auto first = part.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    part = part.substr(first, part.find_last_not_of(' ') - first + 1);
-    std::int64_t value = 0;
-    for (const char c : part) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return toNumber(denari.substr(0, kAmountDigits));
 }
 
 void Recapitulation::add(int number, const ReportRecord& record)

@@ -1,7 +1,6 @@
 #include "review/review_check_view.h"
 
 #include "data/customer_data_source.h"
-#include "platform/code_page.h"
 #include "shell/record_binding.h"
 #include "shell/report_form.h"
 
@@ -10,12 +9,6 @@
 #include <QProgressBar>
 
 namespace dorvik {
-
-namespace {
-// About 25 pictures a second: smooth to the eye, and the walk spends almost
-// all its time checking rather than painting.
-constexpr qint64 kRepaintIntervalMs = 40;
-} // namespace
 
 ReviewCheckView::ReviewCheckView(Recordset& records, RecordBinding& binding,
                                  const std::array<QLineEdit*, kFieldCount>& boxes,
@@ -74,12 +67,7 @@ void ReviewCheckView::showNow()
     } else if (records_.Eof() && records_.RecordCount() > 0) {
         // Past the last record, as the verdict opens: the last record stays
         // in view rather than empty boxes.
-        const ReportRecord& last = records_.record(records_.RecordCount() - 1);
-        for (int i = 0; i < kFieldCount; ++i) {
-            const QString text = bytesToText(last.value(fieldAt(i)));
-            if (boxes_[i]->text() != text)
-                boxes_[i]->setText(text);
-        }
+        binding_.show(&records_.record(records_.RecordCount() - 1));
     }
     const QString position = QString::number(position_);
     if (positionBox_.text() != position)

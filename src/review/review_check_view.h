@@ -18,6 +18,11 @@ class QProgressBar;
 
 namespace dorvik {
 
+// Long walks over the records (the check run, the recapitulation) bring the
+// screen up to date this often: about 25 pictures a second, smooth to the
+// eye, and the walk spends almost all its time on the records.
+inline constexpr qint64 kRepaintIntervalMs = 40;
+
 class RecordBinding;
 class Recordset;
 
@@ -36,9 +41,6 @@ public:
 
     // Brings the boxes, the position and the bar up to the record under test.
     void showNow();
-
-    // The position last given by the run; the screen's own before the first record.
-    int position() const { return position_; }
 
 private:
     void showIfDue();

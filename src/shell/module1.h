@@ -1,4 +1,7 @@
-// Process-wide values, one of each for the whole run.
+// The process-wide values, one of each for the whole run. The main window
+// sets the file chosen last before it opens a screen over it; the auto-fill
+// dialog sets the auto-fill values, which every new report on the entry
+// screen takes.
 #pragma once
 
 #include <cstdint>
@@ -13,23 +16,12 @@ struct Module1 {
     // 1 when the entry command has just created the chosen file empty.
     static inline std::int16_t NewReportFile = 0;
 
-    // The auto-fill values, empty at program start; set by the auto-fill
-    // dialog and used by every new report on the entry screen.
+    // The auto-fill values, empty at program start.
     static inline std::string AutoGodina;
     static inline std::string AutoRegistarskiBroj;
     static inline std::string AutoFirma;
     static inline std::string AutoEfektStaz;
     static inline std::string AutoStepenZgolem;
 };
-
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
-
-inline std::string versionText()
-{
-    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "."
-           + std::to_string(kVersionRevision);
-}
 
 } // namespace dorvik

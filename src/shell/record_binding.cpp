@@ -31,14 +31,18 @@ RecordBinding::~RecordBinding()
 void RecordBinding::refresh()
 {
     stale_ = false;
+    show(records_.hasCurrent() ? &records_.record(records_.cursor()) : nullptr);
+}
+
+void RecordBinding::show(const ReportRecord* record)
+{
     refreshing_ = true;
     for (int i = 0; i < kFieldCount; ++i) {
-        const QString text = bytesToText(records_.field(fieldAt(i)));
+        const QString text = record ? bytesToText(record->value(fieldAt(i))) : QString();
         if (boxes_[i]->text() != text)
             boxes_[i]->setText(text);
     }
     refreshing_ = false;
-    emit refreshed();
 }
 
 void RecordBinding::setDeferred(bool deferred)

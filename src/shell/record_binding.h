@@ -4,7 +4,7 @@
 // refresh, an emptying, a wiped value) never writes back to the store.
 #pragma once
 
-#include "data/customer_data_source.h"
+#include "data/recordset.h"
 
 #include <QObject>
 
@@ -25,6 +25,8 @@ public:
 
     // Shows the current record again (all boxes empty without one).
     void refresh();
+    // Shows this record's values in the boxes (all empty for nullptr).
+    void show(const ReportRecord* record);
 
     // While deferred, cursor moves only mark the boxes stale; flush() (or
     // leaving deferred mode) shows the current record. Long walks use this
@@ -34,10 +36,6 @@ public:
 
     // True while the binding itself is putting text into the boxes.
     bool refreshing() const { return refreshing_; }
-
-signals:
-    // After the boxes were filled from the store.
-    void refreshed();
 
 private:
     void onUserEdit(int fieldIndex);

@@ -10,13 +10,13 @@ namespace {
 constexpr int kFormWidth = 643;
 constexpr int kFormHeight = 360;
 
-struct BoxSpec {
+struct FieldBox {
     const char* name;    // object name without the entry screen's "V"
     const char* tooltip;
 };
 
 // In field order.
-constexpr std::array<BoxSpec, kFieldCount> kBoxes = {{
+constexpr std::array<FieldBox, kFieldCount> kBoxes = {{
     {"txtGodina", "Godina za koja se odnesuva prijavata ( 2 numericki mesta)"},
     {"txtLicenBroj", "Licen broj na gragjaninot (10 numericki mesta)"},
     {"txtMaticenBroj", "Maticen broj na gragjaninot (13 numericki mesta)"},

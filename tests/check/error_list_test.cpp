@@ -12,12 +12,12 @@ namespace {
 
 TEST(ErrorListName, LosesTheLastFourCharactersOfTheNormalisedAbsolutePath)
 {
-    EXPECT_EQ(errorListPath("/mnt/a/PRIJAVA.TXT"), "/mnt/a/PRIJAVA.err");
-    EXPECT_EQ(errorListPath("/mnt/a/PRIJAVA"), "/mnt/a/PRI.err"); // no extension: four go all the same
-    EXPECT_EQ(errorListPath("/mnt/./a/../b/PRIJAVA.txt"), "/mnt/b/PRIJAVA.err");
+    EXPECT_EQ(errorListName("/mnt/a/PRIJAVA.TXT").path, "/mnt/a/PRIJAVA.err");
+    EXPECT_EQ(errorListName("/mnt/a/PRIJAVA").path, "/mnt/a/PRI.err"); // no extension: four go all the same
+    EXPECT_EQ(errorListName("/mnt/./a/../b/PRIJAVA.txt").path, "/mnt/b/PRIJAVA.err");
     const std::string cwd = std::filesystem::current_path().string();
-    EXPECT_EQ(errorListPath("PRIJAVA.TXT"), cwd + "/PRIJAVA.err");
-    EXPECT_EQ(errorListPath("x/../PRIJAVA.TXT"), cwd + "/PRIJAVA.err");
+    EXPECT_EQ(errorListName("PRIJAVA.TXT").path, cwd + "/PRIJAVA.err");
+    EXPECT_EQ(errorListName("x/../PRIJAVA.TXT").path, cwd + "/PRIJAVA.err");
 
     const ErrorListName name = errorListName("/mnt/a/PRIJAVA.TXT");
     EXPECT_EQ(name.stem, "/mnt/a/PRIJAVA");
@@ -28,16 +28,16 @@ TEST(ErrorListName, NeverReachesIntoTheFolderNorCutsACharacter)
 {
     // Four characters or fewer: the whole path, then ".err".
     EXPECT_EQ(errorListName("/mnt/a/ABCD").stem, "/mnt/a/ABCD");
-    EXPECT_EQ(errorListPath("/mnt/a/ABCD"), "/mnt/a/ABCD.err");
-    EXPECT_EQ(errorListPath("/mnt/a/X"), "/mnt/a/X.err");
-    EXPECT_EQ(errorListPath("/mnt/a/\u0436\u0436\u0436\u0436"), "/mnt/a/\u0436\u0436\u0436\u0436.err");
-    EXPECT_EQ(errorListPath("/mnt/a/ABCDE"), "/mnt/a/A.err");
+    EXPECT_EQ(errorListName("/mnt/a/ABCD").path, "/mnt/a/ABCD.err");
+    EXPECT_EQ(errorListName("/mnt/a/X").path, "/mnt/a/X.err");
+    EXPECT_EQ(errorListName("/mnt/a/\u0436\u0436\u0436\u0436").path, "/mnt/a/\u0436\u0436\u0436\u0436.err");
+    EXPECT_EQ(errorListName("/mnt/a/ABCDE").path, "/mnt/a/A.err");
     // UTF-8 characters count as one each.
-    EXPECT_EQ(errorListPath("/mnt/a/\u043f\u0440\u0438\u0458\u0430\u0432\u0430.\u0442\u0445\u0442"),
+    EXPECT_EQ(errorListName("/mnt/a/\u043f\u0440\u0438\u0458\u0430\u0432\u0430.\u0442\u0445\u0442").path,
               "/mnt/a/\u043f\u0440\u0438\u0458\u0430\u0432\u0430.err");
-    EXPECT_EQ(errorListPath("/mnt/a/\u0453\u0430\u0431\u0432\u0433"), "/mnt/a/\u0453.err");
+    EXPECT_EQ(errorListName("/mnt/a/\u0453\u0430\u0431\u0432\u0433").path, "/mnt/a/\u0453.err");
     // Bytes that are no UTF-8 count one each.
-    EXPECT_EQ(errorListPath("/mnt/a/\xcf\xd0\xc8\xc4.TXT"), "/mnt/a/\xcf\xd0\xc8\xc4.err");
+    EXPECT_EQ(errorListName("/mnt/a/\xcf\xd0\xc8\xc4.TXT").path, "/mnt/a/\xcf\xd0\xc8\xc4.err");
 }
 
 TEST(ErrorListName, WouldReplaceTheReportOnlyWhenItIsNamedLikeTheList)

@@ -25,7 +25,7 @@ struct Rules : ::testing::Test {
         state = {};
         boxes.clear();
         screen.paints.clear();
-        return applyFieldRules({screen, boxes, currentYear}, state);
+        return FieldRules({screen, boxes, currentYear}).apply(state);
     }
     std::vector<std::string> messages() const { return boxes.messageTexts(); }
     std::string& text(Field f) { return screen.text(f); }
@@ -46,8 +46,8 @@ TEST_F(Rules, ACorrectRecordHasNoFinding)
 
 TEST_F(Rules, PersonalNumberLuhnAndModulus11)
 {
-    // Luhn fails, modulus 11 passes (its 9th digit has weight 0): A1 only,
-    // and the line of the Part's example with a wrong year 10 in 2003.
+    // Luhn fails, modulus 11 passes (its 9th digit has weight 0): the
+    // modulus-10 column only, then a wrong year 10 in 2003.
     text(Field::LicenBroj) = "1111111191";
     text(Field::Godina) = "10";
     ASSERT_TRUE(check());

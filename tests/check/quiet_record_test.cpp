@@ -3,6 +3,7 @@
 // the rules say anything about.
 #include "check/check_digits.h"
 #include "check/field_rules.h"
+#include "check/quiet_record.h"
 
 #include "fake_screen.h"
 #include "scripted_boxes.h"
@@ -29,7 +30,7 @@ bool rulesSayNothing(const std::string& line, std::string_view currentYear)
     FakeScreen screen(line);
     ScriptedBoxes boxes;
     RecordCheckState state;
-    const bool numericOk = applyFieldRules({screen, boxes, currentYear}, state);
+    const bool numericOk = FieldRules({screen, boxes, currentYear}).apply(state);
     return numericOk && state.faultCode == 0 && !state.failed && state.errorLine.empty()
            && state.valueUnderTest.empty() && boxes.shown().empty() && screen.paints.empty();
 }

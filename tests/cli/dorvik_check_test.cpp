@@ -66,7 +66,7 @@ constexpr int kGodina = 0;
 constexpr int kLicenBroj = 2;
 constexpr int kRegBroj = 25;
 
-TEST(DorvikCheck, WritesTheListOfThePartsExamplesAndSaysWhetherTheFilePassed)
+TEST(DorvikCheck, WritesTheListOfTheExampleFilesAndSaysWhetherTheFilePassed)
 {
     TempDir dir;
     const std::string good = recordLine();

@@ -1,6 +1,7 @@
 // Loading a file that arrives in blocks gives the store exactly what loading
 // it whole gives, wherever the blocks are cut.
 #include "data/customer_data_source.h"
+#include "data/line_cutter.h"
 
 #include "memory_file_system.h"
 #include "scripted_boxes.h"
@@ -28,11 +29,23 @@ struct Line {
 
 std::vector<Line> wholeLines(std::string_view bytes)
 {
+    // A line ends at CR LF or a lone CR.
     std::vector<Line> lines;
-    forEachLine(bytes, [&](std::string_view line) {
+    const auto add = [&](std::string_view line) {
         lines.push_back({line.size(), line.size() <= LineCutter::kKept ? std::string(line) : ""});
-        return true;
-    });
+    };
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t cr = bytes.find('\r', start);
+        if (cr == std::string_view::npos) {
+            add(bytes.substr(start));
+            break;
+        }
+        add(bytes.substr(start, cr - start));
+        start = cr + 1;
+        if (start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
     return lines;
 }
 
@@ -63,16 +76,24 @@ public:
     int failAfterBlocks = -1;
     std::string failure = "Input/output error";
 
+    static ReadStatus failed(std::string error)
+    {
+        ReadStatus status;
+        status.ok = false;
+        status.error = std::move(error);
+        return status;
+    }
+
     ReadStatus readBlocks(const std::string& path, ByteSink& sink) override
     {
         const auto it = files.find(path);
         if (it == files.end())
-            return {false, "No such file or directory"};
+            return failed("No such file or directory");
         const std::string_view bytes = it->second;
         int blocks = 0;
         for (std::size_t at = 0; at < bytes.size(); at += blockSize) {
             if (blocks++ == failAfterBlocks)
-                return {false, failure};
+                return failed(failure);
             if (!sink.consume(bytes.substr(at, blockSize)))
                 break;
         }

@@ -1,6 +1,6 @@
-#include "entry/autofill_dialog.h"
+#include "entry/frm_popolnuvawe.h"
 #include "entry_fixture.h"
-#include "shell/screens.h"
+#include "entry/open_entry_screen.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,7 +10,7 @@ using namespace dorvik;
 using namespace dorvik::testing;
 
 namespace {
-QColor labelColour(FrmPopolnuvawe& dialog, int index)
+QColor labelColour(frmPopolnuvawe& dialog, int index)
 {
     auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(index));
     return label->palette().color(label->foregroundRole());
@@ -19,7 +19,7 @@ QColor labelColour(FrmPopolnuvawe& dialog, int index)
 
 TEST_F(EntryTest, AutoFillDialogOpensWithEverythingOffAndTheValueBoxesHidden)
 {
-    FrmPopolnuvawe dialog;
+    frmPopolnuvawe dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Avtomatsko popolnuvanje");
     EXPECT_FALSE(dialog.chkBox()->isChecked());
@@ -47,7 +47,7 @@ TEST_F(EntryTest, ProdolziStoresTheTickedValuesAsTypedAndEmptiesTheOthers)
 {
     Module1::AutoEfektStaz = "0000"; // from an earlier opening
     Module1::AutoStepenZgolem = "     ";
-    FrmPopolnuvawe dialog;
+    frmPopolnuvawe dialog;
     dialog.show();
     dialog.chkBox()->click();
     QTest::keyClicks(dialog.txtGodinaA(), "ab7"); // letters pass here, cut at 2
@@ -64,7 +64,7 @@ TEST_F(EntryTest, ProdolziStoresTheTickedValuesAsTypedAndEmptiesTheOthers)
 
 TEST_F(EntryTest, UntickingBeforeProdolziStoresNoCommonValues)
 {
-    FrmPopolnuvawe dialog;
+    frmPopolnuvawe dialog;
     dialog.show();
     dialog.chkBox()->click();
     QTest::keyClicks(dialog.txtGodinaA(), "03");
@@ -81,14 +81,14 @@ TEST_F(EntryTest, UntickingBeforeProdolziStoresNoCommonValues)
 TEST_F(EntryTest, TheCloseBoxKeepsTheValuesOfTheLastProdolzi)
 {
     {
-        FrmPopolnuvawe first;
+        frmPopolnuvawe first;
         first.show();
         first.chkBox()->click();
         QTest::keyClicks(first.txtGodinaA(), "03");
         QTest::keyClicks(first.txtRegistarskiBrojA(), "1234567897");
         first.cmdProdolzi()->click();
     }
-    FrmPopolnuvawe second;
+    frmPopolnuvawe second;
     second.show();
     second.chkBox()->click();
     QTest::keyClicks(second.txtGodinaA(), "99");
@@ -103,10 +103,10 @@ TEST_F(EntryTest, OpeningShowsTheModalDialogBeforeTheScreen)
 {
     withRecords(2);
     files.files[kFile] += "too short\r\n";
-    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock});
-    auto* entry = qobject_cast<FrmVnos*>(opened.data());
+    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock}, ReportFile{kFile, false});
+    auto* entry = qobject_cast<frmVnos*>(opened.data());
     ASSERT_NE(entry, nullptr);
-    auto* dialog = qobject_cast<FrmPopolnuvawe*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<frmPopolnuvawe*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     // Nothing is loaded or shown while the dialog is open.
     EXPECT_FALSE(entry->isVisible());
@@ -133,12 +133,12 @@ TEST_F(EntryTest, OpeningShowsTheModalDialogBeforeTheScreen)
 TEST_F(EntryTest, ClosingTheDialogWithItsCloseBoxStillOpensTheScreen)
 {
     Module1::AutoFirma = "Firma";
-    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock});
-    auto* dialog = qobject_cast<FrmPopolnuvawe*>(QApplication::activeModalWidget());
+    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock}, ReportFile{kFile, false});
+    auto* dialog = qobject_cast<frmPopolnuvawe*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     dialog->close();
     settle();
-    auto* entry = qobject_cast<FrmVnos*>(opened.data());
+    auto* entry = qobject_cast<frmVnos*>(opened.data());
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isVisible());
     EXPECT_EQ(entry->box(Field::Firma)->text(), "Firma");
@@ -147,7 +147,7 @@ TEST_F(EntryTest, ClosingTheDialogWithItsCloseBoxStillOpensTheScreen)
 
 TEST_F(EntryTest, ClosingTheScreenBeforeTheDialogTakesTheDialogAlong)
 {
-    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock});
+    QPointer<QWidget> opened = openEntryScreen(AppServices{boxes, files, clock}, ReportFile{kFile, false});
     QPointer<QWidget> dialog = QApplication::activeModalWidget();
     ASSERT_FALSE(dialog.isNull());
     opened->close();

@@ -1,8 +1,8 @@
 // Bad input on the entry screen and its auto-fill dialog: text pasted into
 // every box. Whatever is pasted, a box holds at most its field's width of
 // code-page characters, and nothing but a complete report reaches the file.
-#include "entry/autofill_dialog.h"
-#include "entry/entry_rules.h"
+#include "entry/frm_popolnuvawe.h"
+#include "check/entry_rules.h"
 #include "check/check_digits.h"
 #include "entry_fixture.h"
 
@@ -65,7 +65,7 @@ TEST_F(EntryTest, TextPastedIntoEveryBoxIsCutToItsFieldAndNeverSavedAsAReport)
 
 TEST_F(EntryTest, TextPastedIntoTheAutoFillBoxesIsCutOrRefused)
 {
-    FrmPopolnuvawe dialog;
+    frmPopolnuvawe dialog;
     dialog.show();
     dialog.chkBox()->click();
     for (QLineEdit* b : {dialog.txtGodinaA(), dialog.txtRegistarskiBrojA(), dialog.txtFirmaA()}) {

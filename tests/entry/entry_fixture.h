@@ -2,7 +2,7 @@
 // with scripted boxes and a fixed date.
 #pragma once
 
-#include "entry/entry_screen.h"
+#include "entry/frm_vnos.h"
 #include "memory_file_system.h"
 #include "scripted_boxes.h"
 #include "shell/module1.h"
@@ -27,7 +27,7 @@ struct EntryTest : ::testing::Test {
     MemoryFileSystem files;
     ScriptedBoxes boxes;
     FixedClock clock{std::chrono::year{2026} / 12 / 7};
-    std::unique_ptr<FrmVnos> screen;
+    std::unique_ptr<frmVnos> screen;
 
     void SetUp() override
     {
@@ -55,7 +55,8 @@ struct EntryTest : ::testing::Test {
     // lets the queued focus steps of the opening happen.
     void open()
     {
-        screen = std::make_unique<FrmVnos>(AppServices{boxes, files, clock});
+        screen = std::make_unique<frmVnos>(AppServices{boxes, files, clock},
+                                           ReportFile{Module1::ReportFileName, Module1::NewReportFile == 1});
         screen->openReports();
         screen->show();
         screen->activateWindow();

@@ -1,4 +1,4 @@
-#include "entry/entry_rules.h"
+#include "check/entry_rules.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>

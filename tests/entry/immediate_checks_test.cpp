@@ -1,5 +1,5 @@
 #include "check/check_digits.h"
-#include "entry/entry_rules.h"
+#include "check/entry_rules.h"
 #include "entry_fixture.h"
 
 #include <QClipboard>
@@ -24,7 +24,7 @@ TEST_F(EntryTest, YearWindowAroundTodayWithMessageAndWipe)
     open();
     for (const Year& c : cases) {
         SCOPED_TRACE(std::string(c.typed) + " in " + std::to_string(c.today));
-        clock.set(std::chrono::year{c.today} / 6 / 1);
+        clock = FixedClock(std::chrono::year{c.today} / 6 / 1);
         boxes.clear();
         typeInto(Field::Godina, c.typed);
         if (c.passes) {

@@ -1,5 +1,6 @@
-#include "entry/entry_rules.h"
+#include "check/entry_rules.h"
 #include "entry_fixture.h"
+#include "shell/screen_messages.h"
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -27,7 +28,7 @@ TEST_F(EntryTest, PreviewPagesThroughTheStoredReportsWithinTheirEnds)
     EXPECT_EQ(position(), "3");
 
     button("cmdNextV")->click();
-    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kLastReportMessage});
+    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kLastRecordMessage});
     EXPECT_EQ(boxes.shown()[0].message.icon, Icon::None);
     EXPECT_EQ(boxes.shown()[0].message.title, "Dorvik");
     EXPECT_EQ(position(), "3");
@@ -39,7 +40,7 @@ TEST_F(EntryTest, PreviewPagesThroughTheStoredReportsWithinTheirEnds)
     EXPECT_EQ(text(Field::ImePrezime), nameOf(1));
     boxes.clear();
     button("cmdPrevV")->click();
-    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kFirstReportMessage});
+    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kFirstRecordMessage});
     EXPECT_EQ(position(), "1");
     EXPECT_EQ(text(Field::ImePrezime), nameOf(1));
 
@@ -121,5 +122,5 @@ TEST_F(EntryTest, PreviewOfAnEmptyFileShowsNothingAndSurvivesEveryButton)
         EXPECT_EQ(records(), "0") << name;
     }
     EXPECT_EQ(boxes.messageTexts(),
-              (std::vector<std::string>{kLastReportMessage, kFirstReportMessage}));
+              (std::vector<std::string>{kLastRecordMessage, kFirstRecordMessage}));
 }

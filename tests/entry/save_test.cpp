@@ -1,5 +1,6 @@
-#include "entry/entry_rules.h"
+#include "check/entry_rules.h"
 #include "entry_fixture.h"
+#include "shell/screen_messages.h"
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -223,7 +224,7 @@ TEST_F(EntryTest, AFullFileTakesNoNewReport)
     files.files[kFile] = bytes;
     open();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].message.text, kFileFullMessage);
+    EXPECT_EQ(boxes.shown()[0].message.text, kStoreFullMessage);
     EXPECT_EQ(boxes.shown()[0].message.icon, Icon::Exclamation);
     EXPECT_TRUE(screen->previewing());
     EXPECT_EQ(records(), "32767");

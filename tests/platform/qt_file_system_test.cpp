@@ -69,10 +69,10 @@ TEST(QtFileSystem, AFolderInPlaceOfTheFileIsAFailure)
     EXPECT_EQ(save(files, path, "new"), "Is a directory");
     EXPECT_TRUE(fs::is_directory(path));
 
-    const ReadResult read = files.readAll(path);
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.error, "Is a directory");
+    const ReadResult read = readWhole(files, path);
+    EXPECT_FALSE(read.status.ok);
+    EXPECT_EQ(read.status.error, "Is a directory");
 
     EXPECT_NE(save(files, dir.file("gone/X.TXT"), "new"), "");
-    EXPECT_FALSE(files.readAll(dir.file("missing")).ok);
+    EXPECT_TRUE(readWhole(files, dir.file("missing")).status.missing);
 }

@@ -78,7 +78,7 @@ struct ReviewOnDiskTest : ReviewTest {
     {
         Module1::ReportFileName = path;
         Module1::NewReportFile = 0;
-        screen = std::make_unique<frmKontrola>(AppServices{boxes, disk, clock});
+        screen = std::make_unique<frmKontrola>(AppServices{boxes, disk, clock}, ReportFile{path, false});
         screen->setAttribute(Qt::WA_DeleteOnClose, false);
         screen->show();
     }

@@ -2,7 +2,7 @@
 #include "review_fixture.h"
 
 #include "platform/settings_store.h"
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 
@@ -264,7 +264,7 @@ TEST_F(CheckTest, KontrolaIsOffWhileANewReportIsTyped)
     open(cleanLines(2));
     click("cmdAddNew");
     EXPECT_FALSE(button("cmdKontrola")->isEnabled());
-    screen->cmdKontrola_Click();
+    screen->check();
     EXPECT_TRUE(boxes.shown().empty());
     click("cmdPreview");
     EXPECT_TRUE(button("cmdKontrola")->isEnabled());

@@ -67,7 +67,8 @@ struct ReviewTest : ::testing::Test {
         files.files[kReportPath] = bytes;
         Module1::ReportFileName = kReportPath;
         Module1::NewReportFile = 0;
-        screen = std::make_unique<frmKontrola>(AppServices{boxes, files, clock});
+        screen = std::make_unique<frmKontrola>(AppServices{boxes, files, clock},
+                                               ReportFile{kReportPath, false});
         screen->setAttribute(Qt::WA_DeleteOnClose, false);
         screen->show();
     }

@@ -16,11 +16,11 @@ const std::string kLastEdge =
 
 std::vector<std::string> fileLines(const std::string& bytes)
 {
+    // The store writes every line with CR LF.
     std::vector<std::string> lines;
-    forEachLine(bytes, [&](std::string_view line) {
-        lines.emplace_back(line);
-        return true;
-    });
+    for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
     return lines;
 }
 

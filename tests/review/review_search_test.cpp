@@ -142,7 +142,7 @@ TEST_F(ReviewTest, SearchIsOffWhileANewReportIsTyped)
     click("cmdAddNew");
     EXPECT_FALSE(action("mnuPoRedenBroj")->isEnabled());
     boxes.answerInput("1");
-    screen->mnuPoRedenBroj_Click();
+    screen->searchByPosition();
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(position(), "4");
 }

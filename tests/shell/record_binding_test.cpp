@@ -1,5 +1,6 @@
 #include "shell/record_binding.h"
 
+#include "data/customer_data_source.h"
 #include "memory_file_system.h"
 #include "scripted_boxes.h"
 #include "temp_dir.h"

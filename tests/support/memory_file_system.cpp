@@ -30,6 +30,7 @@ public:
     }
 
     std::string errorString() const override { return error_; }
+    std::string fingerprint() const override { return buffer_; }
 
 private:
     MemoryFileSystem& fs_;
@@ -40,21 +41,25 @@ private:
 
 } // namespace
 
-ReadResult MemoryFileSystem::readAll(const std::string& path)
+ReadStatus MemoryFileSystem::readBlocks(const std::string& path, ByteSink& sink)
 {
-    ReadResult result;
+    ReadStatus status;
     const auto it = files.find(path);
     if (it == files.end()) {
-        result.ok = false;
-        result.error = "No such file or directory";
-        return result;
+        status.ok = false;
+        status.missing = true;
+        status.error = "No such file or directory";
+        return status;
     }
-    result.bytes = it->second;
+    sink.expectSize(it->second.size());
+    sink.consume(it->second);
     if (!readError.empty()) {
-        result.ok = false;
-        result.error = readError;
+        status.ok = false;
+        status.error = readError;
+        return status;
     }
-    return result;
+    status.fingerprint = it->second;
+    return status;
 }
 
 std::unique_ptr<OutputFile> MemoryFileSystem::openForWrite(const std::string& path,

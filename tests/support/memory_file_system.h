@@ -13,13 +13,14 @@ public:
     std::map<std::string, std::string> files;
 
     // Failures to inject; the text is what the platform would say.
-    std::string readError;   // reading any file fails after the bytes below
+    std::string readError;   // reading any file fails after handing its bytes over
     std::string openError;   // starting a write fails
     std::string writeError;  // the first write fails
     std::string commitError; // the commit fails
     int commits = 0;
 
-    ReadResult readAll(const std::string& path) override;
+    // A file's fingerprint is its bytes: equal exactly when the files are.
+    ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
 };
 

@@ -3,8 +3,9 @@
 #include "platform/qt_file_system.h"
 #include "platform/qt_user_boxes.h"
 #include "platform/settings_store.h"
-#include "shell/main_window.h"
-#include "shell/splash.h"
+#include "app/main_window.h"
+#include "app/splash.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,7 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvik"));
     QApplication::setOrganizationName(QStringLiteral("Dorvik"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(dorvik::kVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvik.png")));
 
     auto* splash = new dorvik::Splash;

@@ -1,8 +1,10 @@
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
+#include "entry/open_entry_screen.h"
 #include "platform/settings_store.h"
+#include "review/open_review_screen.h"
 #include "shell/module1.h"
-#include "shell/screens.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -142,7 +144,7 @@ void MainWindow::openForReview()
     if (path.empty())
         return;
     Module1::ReportFileName = path;
-    track(openReviewScreen(services_));
+    track(openReviewScreen(services_, {Module1::ReportFileName, false}));
 }
 
 void MainWindow::openForEntry()
@@ -166,12 +168,12 @@ void MainWindow::openForEntry()
         created.close();
         Module1::NewReportFile = 1;
     }
-    track(openEntryScreen(services_));
+    track(openEntryScreen(services_, {Module1::ReportFileName, Module1::NewReportFile == 1}));
 }
 
 void MainWindow::showVersion()
 {
-    tell(services_.boxes, "Verzija na programot " + versionText());
+    tell(services_.boxes, std::string("Verzija na programot ") + kVersion);
 }
 
 void MainWindow::track(QWidget* screen)

@@ -1,15 +1,16 @@
-#include "entry/entry_screen.h"
+#include "entry/frm_vnos.h"
 
+#include "check/entry_rules.h"
 #include "entry/code_page_validator.h"
 #include "entry/digit_key_filter.h"
-#include "entry/entry_rules.h"
 #include "entry/focus_step.h"
 #include "platform/code_page.h"
+#include "shell/form_widgets.h"
 #include "shell/module1.h"
 #include "shell/report_form.h"
+#include "shell/screen_messages.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -32,36 +33,10 @@ QPushButton* commandButton(const char* name, const char* caption, QStyle::Standa
     return button;
 }
 
-QLineEdit* counterBox(const char* name, const char* tooltip, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(QString::fromLatin1(tooltip));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setFont(formFont());
-    box->setAlignment(Qt::AlignCenter);
-    box->setFixedWidth(56);
-    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: #000080; color: #FFFF00; }"));
-    return box;
-}
-
-// Keeps a hidden button's place, so the counters do not jump between modes.
-void keepPlaceWhenHidden(QWidget* widget)
-{
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
-
 } // namespace
 
-FrmVnos::FrmVnos(AppServices services, QWidget* parent)
-    : QWidget(parent),
-      services_(services),
-      // The file chosen for this screen, whatever is chosen later.
-      fileName_(Module1::ReportFileName),
-      newFile_(Module1::NewReportFile == 1)
+frmVnos::frmVnos(AppServices services, const ReportFile& file, QWidget* parent)
+    : QWidget(parent), services_(services), file_(file)
 {
     setObjectName(QStringLiteral("frmVnos"));
     setWindowTitle(QStringLiteral("Vnos na novi prijavi..."));
@@ -86,92 +61,76 @@ FrmVnos::FrmVnos(AppServices services, QWidget* parent)
     setTabOrder();
 }
 
-FrmVnos::~FrmVnos()
+frmVnos::~frmVnos()
 {
     // The binding listens to the store: it goes first.
     binding_.reset();
 }
 
-void FrmVnos::openReports()
+void frmVnos::openReports()
 {
     // The store loads the file (telling about bad lines), the counters start
-    // at the store's count and position 1, then "vnesi".
+    // at the store's count and position 1, then a new report as "vnesi".
     store_ = std::make_unique<CustomerDataSource>(
-        CustomerDataSource::Options{fileName_, newFile_}, services_.files, services_.boxes);
+        CustomerDataSource::Options{file_.path, file_.isNew}, services_.files, services_.boxes);
     RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
     RecordPosition = 1;
     showCounters();
     // A full file takes no new report: the screen shows what it holds.
     if (!startNewReport())
-        pregled();
+        preview();
 }
 
-QLineEdit* FrmVnos::box(Field field) const
+QLineEdit* frmVnos::box(Field field) const
 {
     return form_->box(field);
 }
 
-void FrmVnos::buildBottomRow(QBoxLayout* layout)
+void frmVnos::buildBottomRow(QBoxLayout* layout)
 {
-    txtRecordsV_ = counterBox("txtRecordsV", "Vkupno prijavi", this);
-    txtPozicijaV_ = counterBox("txtPozicijaV", "Tekovna pozicija", this);
-    cmdFirstV_ = commandButton("cmdFirstV", "Po~etok", QStyle::SP_MediaSkipBackward,
+    txtRecordsV = counterBox("txtRecordsV", "Vkupno prijavi", this);
+    txtPozicijaV = counterBox("txtPozicijaV", "Tekovna pozicija", this);
+    cmdFirstV = commandButton("cmdFirstV", "Po~etok", QStyle::SP_MediaSkipBackward,
                                "Skok na prvata prijava", this);
-    cmdPrevV_ = commandButton("cmdPrevV", "Nazad", QStyle::SP_MediaSeekBackward,
+    cmdPrevV = commandButton("cmdPrevV", "Nazad", QStyle::SP_MediaSeekBackward,
                               "Vrakjanje za edno mesto nanazat", this);
-    cmdNextV_ = commandButton("cmdNextV", "Napred", QStyle::SP_MediaSeekForward,
+    cmdNextV = commandButton("cmdNextV", "Napred", QStyle::SP_MediaSeekForward,
                               "Edno mesto napred", this);
-    cmdLastV_ = commandButton("cmdLastV", "Kraj", QStyle::SP_MediaSkipForward,
+    cmdLastV = commandButton("cmdLastV", "Kraj", QStyle::SP_MediaSkipForward,
                               "Skok na poslednata prijava", this);
-    cmdNovaPrijava_ =
+    cmdNovaPrijava =
         commandButton("cmdNovaPrijava", "vnesi", QStyle::SP_FileIcon, nullptr, this);
-    cmdSnimi_ = commandButton("cmdSnimi", "snimi", QStyle::SP_DialogSaveButton, nullptr, this);
-    cmdPregled_ =
+    cmdSnimi = commandButton("cmdSnimi", "snimi", QStyle::SP_DialogSaveButton, nullptr, this);
+    cmdPregled =
         commandButton("cmdPregled", "pregled", QStyle::SP_FileDialogContentsView, nullptr, this);
-    for (QWidget* w : {cmdFirstV_, cmdPrevV_, cmdNextV_, cmdLastV_})
+    for (QWidget* w : {cmdFirstV, cmdPrevV, cmdNextV, cmdLastV})
         keepPlaceWhenHidden(w);
-
-    // Each counter carries its label under it, as on the printed form's
-    // band, so that the whole row fits under the form.
-    auto counter = [this](QLineEdit* box, const char* caption) {
-        auto* label = new QLabel(QString::fromLatin1(caption), this);
-        label->setBuddy(box);
-        QFont small = formFont();
-        small.setPointSizeF(7.5);
-        label->setFont(small);
-        label->setAlignment(Qt::AlignCenter);
-        auto* column = new QVBoxLayout;
-        column->setSpacing(0);
-        column->addWidget(box, 0, Qt::AlignHCenter);
-        column->addWidget(label);
-        return column;
-    };
 
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
-    row->addLayout(counter(txtRecordsV_, "Vk. prijavi:"));
+    row->addWidget(counterWithCaption(txtRecordsV, "Vk. prijavi:", this));
     row->addSpacing(4);
-    row->addWidget(cmdFirstV_);
-    row->addWidget(cmdPrevV_);
-    row->addLayout(counter(txtPozicijaV_, "Pozicija:"));
-    row->addWidget(cmdNextV_);
-    row->addWidget(cmdLastV_);
+    row->addWidget(cmdFirstV);
+    row->addWidget(cmdPrevV);
+    row->addWidget(counterWithCaption(txtPozicijaV, "Pozicija:", this));
+    row->addWidget(cmdNextV);
+    row->addWidget(cmdLastV);
     row->addStretch(1);
-    row->addWidget(cmdNovaPrijava_);
-    row->addWidget(cmdSnimi_);
-    row->addWidget(cmdPregled_);
+    row->addWidget(cmdNovaPrijava);
+    row->addWidget(cmdSnimi);
+    row->addWidget(cmdPregled);
     layout->addLayout(row);
 
-    connect(cmdNovaPrijava_, &QPushButton::clicked, this, &FrmVnos::vnesi);
-    connect(cmdSnimi_, &QPushButton::clicked, this, &FrmVnos::snimi);
-    connect(cmdPregled_, &QPushButton::clicked, this, &FrmVnos::pregled);
-    connect(cmdFirstV_, &QPushButton::clicked, this, &FrmVnos::first);
-    connect(cmdPrevV_, &QPushButton::clicked, this, &FrmVnos::previous);
-    connect(cmdNextV_, &QPushButton::clicked, this, &FrmVnos::next);
-    connect(cmdLastV_, &QPushButton::clicked, this, &FrmVnos::last);
+    connect(cmdNovaPrijava, &QPushButton::clicked, this, &frmVnos::newReport);
+    connect(cmdSnimi, &QPushButton::clicked, this, &frmVnos::save);
+    connect(cmdPregled, &QPushButton::clicked, this, &frmVnos::preview);
+    connect(cmdFirstV, &QPushButton::clicked, this, &frmVnos::first);
+    connect(cmdPrevV, &QPushButton::clicked, this, &frmVnos::previous);
+    connect(cmdNextV, &QPushButton::clicked, this, &frmVnos::next);
+    connect(cmdLastV, &QPushButton::clicked, this, &frmVnos::last);
 }
 
-void FrmVnos::setTabOrder()
+void frmVnos::setTabOrder()
 {
     QWidget* previous = nullptr;
     auto chain = [&](QWidget* w) {
@@ -181,41 +140,41 @@ void FrmVnos::setTabOrder()
     };
     for (Field f : kTypingOrder)
         chain(box(f));
-    for (QWidget* w : {static_cast<QWidget*>(cmdSnimi_), static_cast<QWidget*>(cmdNovaPrijava_),
-                       static_cast<QWidget*>(cmdPregled_), static_cast<QWidget*>(cmdFirstV_),
-                       static_cast<QWidget*>(cmdPrevV_), static_cast<QWidget*>(cmdNextV_),
-                       static_cast<QWidget*>(cmdLastV_)})
+    for (QWidget* w : {static_cast<QWidget*>(cmdSnimi), static_cast<QWidget*>(cmdNovaPrijava),
+                       static_cast<QWidget*>(cmdPregled), static_cast<QWidget*>(cmdFirstV),
+                       static_cast<QWidget*>(cmdPrevV), static_cast<QWidget*>(cmdNextV),
+                       static_cast<QWidget*>(cmdLastV)})
         chain(w);
 }
 
-void FrmVnos::setPreviewing(bool previewing)
+void frmVnos::setPreviewing(bool previewing)
 {
     previewing_ = previewing;
     // The preview shows the file as it is: nothing can be typed there, and
     // saving would append a copy of the report shown.
     for (QLineEdit* b : form_->boxes())
         b->setReadOnly(previewing);
-    cmdSnimi_->setEnabled(!previewing);
-    for (QPushButton* b : {cmdNextV_, cmdPrevV_, cmdFirstV_, cmdLastV_})
+    cmdSnimi->setEnabled(!previewing);
+    for (QPushButton* b : {cmdNextV, cmdPrevV, cmdFirstV, cmdLastV})
         b->setVisible(previewing);
 }
 
-void FrmVnos::showCounters()
+void frmVnos::showCounters()
 {
-    txtRecordsV_->setText(QString::number(RecordTotal));
-    txtPozicijaV_->setText(QString::number(RecordPosition));
+    txtRecordsV->setText(QString::number(RecordTotal));
+    txtPozicijaV->setText(QString::number(RecordPosition));
 }
 
-void FrmVnos::vnesi()
+void frmVnos::newReport()
 {
     startNewReport();
 }
 
-bool FrmVnos::startNewReport()
+bool frmVnos::startNewReport()
 {
     Recordset& rs = store_->rsCustomers;
     if (rs.RecordCount() >= kMaxRecords) {
-        tell(services_.boxes, kFileFullMessage, Icon::Exclamation);
+        tell(services_.boxes, kStoreFullMessage, Icon::Exclamation);
         return false;
     }
     binding_.reset();
@@ -248,7 +207,7 @@ bool FrmVnos::startNewReport()
     return true;
 }
 
-void FrmVnos::snimi()
+void frmVnos::save()
 {
     if (previewing_)
         return;
@@ -270,7 +229,7 @@ void FrmVnos::snimi()
         return;
     }
     if (!rs.AddNew()) {
-        refuse(kFileFullMessage, cmdPregled_);
+        refuse(kStoreFullMessage, cmdPregled);
         return;
     }
     for (int i = 0; i < kFieldCount; ++i)
@@ -285,10 +244,10 @@ void FrmVnos::snimi()
     showCounters();
     for (Field f : kTypingOrder)
         box(f)->clear();
-    queueFocus(cmdNovaPrijava_);
+    queueFocus(cmdNovaPrijava);
 }
 
-void FrmVnos::pregled()
+void frmVnos::preview()
 {
     Recordset& rs = store_->rsCustomers;
     binding_.reset();
@@ -302,24 +261,24 @@ void FrmVnos::pregled()
     showCounters();
 }
 
-void FrmVnos::first()
+void frmVnos::first()
 {
     if (store_->rsCustomers.MoveFirst())
         RecordPosition = 1;
     showCounters();
 }
 
-void FrmVnos::last()
+void frmVnos::last()
 {
     if (store_->rsCustomers.MoveLast())
         RecordPosition = RecordTotal;
     showCounters();
 }
 
-void FrmVnos::next()
+void frmVnos::next()
 {
     if (RecordPosition + 1 > RecordTotal) {
-        tell(services_.boxes, kLastReportMessage);
+        tell(services_.boxes, kLastRecordMessage);
         RecordPosition = RecordTotal;
     } else if (store_->rsCustomers.MoveNext()) {
         ++RecordPosition;
@@ -327,10 +286,10 @@ void FrmVnos::next()
     showCounters();
 }
 
-void FrmVnos::previous()
+void frmVnos::previous()
 {
     if (RecordPosition - 1 < 1) {
-        tell(services_.boxes, kFirstReportMessage);
+        tell(services_.boxes, kFirstRecordMessage);
         RecordPosition = std::min<std::int16_t>(1, RecordTotal);
     } else if (store_->rsCustomers.MovePrevious()) {
         --RecordPosition;
@@ -338,13 +297,13 @@ void FrmVnos::previous()
     showCounters();
 }
 
-std::string FrmVnos::fieldText(Field field)
+std::string frmVnos::fieldText(Field field)
 {
     // The validator keeps every box within the code page.
     return textToBytes(box(field)->text()).value_or(std::string());
 }
 
-void FrmVnos::setColour(Field field, BoxColour colour)
+void frmVnos::setColour(Field field, BoxColour colour)
 {
     paintBox(box(field), colour);
 }

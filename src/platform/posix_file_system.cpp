@@ -1,4 +1,4 @@
-#include "cli/posix_file_system.h"
+#include "platform/posix_file_system.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace dorvik::cli {
+namespace dorvik {
 
 namespace {
 
@@ -96,46 +96,25 @@ private:
 
 } // namespace
 
-ReadResult PosixFileSystem::readAll(const std::string& path)
-{
-    // The whole file is the blocks one after the other.
-    struct Collect : ByteSink {
-        explicit Collect(std::string& bytes) : bytes(bytes) {}
-        void expectSize(std::uint64_t size) override { bytes.reserve(static_cast<std::size_t>(size)); }
-        bool consume(std::string_view block) override
-        {
-            bytes.append(block);
-            return true;
-        }
-        std::string& bytes;
-    };
-    ReadResult result;
-    Collect collect(result.bytes);
-    ReadStatus status = readBlocks(path, collect);
-    result.ok = status.ok;
-    result.error = std::move(status.error);
-    return result;
-}
-
-ReadStatus PosixFileSystem::readBlocks(const std::string& path, ByteSink& sink)
+ReadStatus readFileBlocks(const std::string& path, ByteSink& sink)
 {
     ReadStatus status;
     const auto failed = [&](int error) {
         status.ok = false;
+        status.missing = error == ENOENT;
         status.error = describe(error);
-        lastReadFailed_ = true;
-        lastReadError_ = status.error;
         return status;
     };
-    lastReadFailed_ = false;
-    lastReadError_.clear();
 
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return failed(errno);
     struct stat info{};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        sink.expectSize(static_cast<std::uint64_t>(info.st_size));
+    if (::fstat(fd, &info) == 0) {
+        status.modified = info.st_mtime;
+        if (S_ISREG(info.st_mode))
+            sink.expectSize(static_cast<std::uint64_t>(info.st_size));
+    }
     char block[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, block, sizeof block);
@@ -153,6 +132,11 @@ ReadStatus PosixFileSystem::readBlocks(const std::string& path, ByteSink& sink)
     }
     ::close(fd);
     return status;
+}
+
+ReadStatus PosixFileSystem::readBlocks(const std::string& path, ByteSink& sink)
+{
+    return readFileBlocks(path, sink);
 }
 
 std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& path,
@@ -177,4 +161,4 @@ std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& pat
     return std::make_unique<TempOutput>(fd, std::move(temp), path);
 }
 
-} // namespace dorvik::cli
+} // namespace dorvik

@@ -1,7 +1,7 @@
-#include "shell/splash.h"
+#include "app/splash.h"
 
 #include "platform/user_boxes.h"
-#include "shell/module1.h"
+#include "version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,7 +33,7 @@ Splash::Splash(QWidget* parent)
     product->setFont(big);
     product->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromStdString(versionText()), frame);
+    auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kVersion), frame);
     version->setObjectName(QStringLiteral("lblVersion"));
     auto* platform = new QLabel(QStringLiteral("Windows 95/98/Me/2000"), frame);
     platform->setObjectName(QStringLiteral("lblPlatform"));

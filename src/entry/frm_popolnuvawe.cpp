@@ -1,7 +1,8 @@
-#include "entry/autofill_dialog.h"
+#include "entry/frm_popolnuvawe.h"
 
 #include "entry/code_page_validator.h"
 #include "platform/code_page.h"
+#include "shell/form_widgets.h"
 #include "shell/module1.h"
 
 #include <QCheckBox>
@@ -30,7 +31,7 @@ std::string bytesOf(const QLineEdit* box)
 }
 } // namespace
 
-FrmPopolnuvawe::FrmPopolnuvawe(QWidget* parent) : QDialog(parent)
+frmPopolnuvawe::frmPopolnuvawe(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmPopolnuvawe"));
     setWindowTitle(QStringLiteral("Avtomatsko popolnuvanje"));
@@ -67,11 +68,8 @@ FrmPopolnuvawe::FrmPopolnuvawe(QWidget* parent) : QDialog(parent)
     txtGodinaA_->setFixedWidth(4 * digit + 16);
     txtRegistarskiBrojA_->setFixedWidth(12 * digit + 16);
     txtFirmaA_->setMinimumWidth(30 * digit + 16);
-    for (QLineEdit* box : valueBoxes) {
-        QSizePolicy policy = box->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        box->setSizePolicy(policy);
-    }
+    for (QLineEdit* box : valueBoxes)
+        keepPlaceWhenHidden(box);
 
     chkBox_ = new QCheckBox(QStringLiteral("Aktivirawe na avto popolnuvawe"), this);
     chkBox_->setObjectName(QStringLiteral("chkBox"));
@@ -104,7 +102,7 @@ FrmPopolnuvawe::FrmPopolnuvawe(QWidget* parent) : QDialog(parent)
     setTabOrder(chkBox_, cmdProdolzi_);
     setTabOrder(cmdProdolzi_, chkAktivB_);
 
-    connect(chkBox_, &QCheckBox::toggled, this, &FrmPopolnuvawe::showValueBoxes);
+    connect(chkBox_, &QCheckBox::toggled, this, &frmPopolnuvawe::showValueBoxes);
     connect(cmdProdolzi_, &QPushButton::clicked, this, [this] {
         storeValues();
         accept();
@@ -112,7 +110,7 @@ FrmPopolnuvawe::FrmPopolnuvawe(QWidget* parent) : QDialog(parent)
     showValueBoxes(false);
 }
 
-void FrmPopolnuvawe::showValueBoxes(bool shown)
+void frmPopolnuvawe::showValueBoxes(bool shown)
 {
     const QString boxLook = shown ? QStringLiteral("QLineEdit { background: rgb(255,255,255); }")
                                   : QStringLiteral("QLineEdit { background: rgb(192,192,192); }");
@@ -128,7 +126,7 @@ void FrmPopolnuvawe::showValueBoxes(bool shown)
         label->setStyleSheet(labelLook);
 }
 
-void FrmPopolnuvawe::storeValues()
+void frmPopolnuvawe::storeValues()
 {
     if (chkBox_->isChecked()) {
         Module1::AutoGodina = bytesOf(txtGodinaA_);

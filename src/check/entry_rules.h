@@ -18,12 +18,6 @@ inline constexpr const char* kYearMessage =
 inline constexpr const char* kPeriodMessage = "Periodot treba da bide vo interval 01-31";
 inline constexpr const char* kIncompleteReportMessage =
     "Prijavata ne e popolneta celosno , nemoze da se snimi";
-inline constexpr const char* kFileFullMessage =
-    "Datotekata vekje ima 32767 prijavi i nemoze da primi nova prijava.";
-inline constexpr const char* kLastReportMessage =
-    "Dojdovte do krajnata prijava, mozete samo da se navratite na predhodnite prijavi";
-inline constexpr const char* kFirstReportMessage =
-    "Dojdovte do prvata  prijava, mozete samo da se navratite na predhodnite prijavi";
 // Title of the year and period messages.
 inline constexpr const char* kCheckTitle = "KONTROLA";
 
@@ -46,8 +40,6 @@ constexpr bool isFixedWidthField(Field f)
 {
     return f != Field::ImePrezime && f != Field::Firma;
 }
-
-bool isAllDigits(std::string_view text);
 
 // The year passes from 70 to 99 and from 00 up to the current two-digit year.
 // A year that is not two digits fails.

@@ -2,15 +2,15 @@
 // runs as its box's text changes, when the text has the field's full width.
 
 #include "check/check_digits.h"
-#include "entry/entry_rules.h"
-#include "entry/entry_screen.h"
+#include "check/entry_rules.h"
+#include "entry/frm_vnos.h"
 #include "entry/focus_step.h"
 
 #include <QLineEdit>
 
 namespace dorvik {
 
-void FrmVnos::onBoxChanged(Field field)
+void frmVnos::onBoxChanged(Field field)
 {
     // Values that the preview shows are the file's, not typed ones.
     if (previewing_ || (binding_ && binding_->refreshing()))
@@ -41,13 +41,13 @@ void FrmVnos::onBoxChanged(Field field)
     }
 }
 
-void FrmVnos::advance()
+void frmVnos::advance()
 {
     if (!filling_)
         queueFocusStep(this);
 }
 
-void FrmVnos::checkYear()
+void frmVnos::checkYear()
 {
     if (yearPasses(fieldText(Field::Godina), currentTwoDigitYear(services_.clock)))
         advance();
@@ -55,7 +55,7 @@ void FrmVnos::checkYear()
         failWithMessage(Field::Godina, kYearMessage);
 }
 
-void FrmVnos::checkPeriod(Field field)
+void frmVnos::checkPeriod(Field field)
 {
     if (periodPasses(fieldText(field)))
         advance();
@@ -63,7 +63,7 @@ void FrmVnos::checkPeriod(Field field)
         failWithMessage(field, kPeriodMessage);
 }
 
-void FrmVnos::checkLicenBroj()
+void frmVnos::checkLicenBroj()
 {
     const std::string number = fieldText(Field::LicenBroj);
     if (number == "0000000000") {
@@ -88,7 +88,7 @@ void FrmVnos::checkLicenBroj()
         advance();
 }
 
-void FrmVnos::checkMaticenBroj()
+void frmVnos::checkMaticenBroj()
 {
     const std::string number = fieldText(Field::MaticenBroj);
     const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
@@ -100,7 +100,7 @@ void FrmVnos::checkMaticenBroj()
         advance();
 }
 
-void FrmVnos::checkRegBroj()
+void frmVnos::checkRegBroj()
 {
     const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
     KontrolaMod10(context, fieldText(Field::RegistarskiBroj), "RB", faultCode_);
@@ -110,7 +110,7 @@ void FrmVnos::checkRegBroj()
         advance();
 }
 
-void FrmVnos::failWithMessage(Field field, const char* text)
+void frmVnos::failWithMessage(Field field, const char* text)
 {
     setColour(field, BoxColour::Red);
     MessageRequest request;
@@ -122,7 +122,7 @@ void FrmVnos::failWithMessage(Field field, const char* text)
     wipe(field);
 }
 
-void FrmVnos::wipe(Field field)
+void frmVnos::wipe(Field field)
 {
     // Runs this handler again, which stops at the length gate.
     box(field)->clear();

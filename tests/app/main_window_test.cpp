@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "app/main_window.h"
 
 #include "platform/settings_store.h"
 #include "scripted_boxes.h"

@@ -25,16 +25,15 @@ namespace dorvik {
 
 class ReportForm;
 
-class FrmVnos : public QWidget, public CheckedScreen {
+class frmVnos : public QWidget, public CheckedScreen {
     Q_OBJECT
 public:
-    // Builds the screen over the file chosen last (Module1::ReportFileName,
-    // NewReportFile); nothing is loaded yet.
-    explicit FrmVnos(AppServices services, QWidget* parent = nullptr);
-    ~FrmVnos() override;
+    // Builds the screen over the file; nothing is loaded yet.
+    frmVnos(AppServices services, const ReportFile& file, QWidget* parent = nullptr);
+    ~frmVnos() override;
 
     // The opening sequence once the auto-fill dialog is closed: loads the
-    // store (its messages included) and presses "vnesi".
+    // store (its messages included) and starts a new report as "vnesi" does.
     void openReports();
 
     QLineEdit* box(Field field) const;
@@ -51,13 +50,13 @@ public:
     void setColour(Field field, BoxColour colour) override;
 
     // The buttons' work, as their clicks run it.
-    void vnesi();
-    void snimi();
-    void pregled();
-    void first();
-    void previous();
-    void next();
-    void last();
+    void newReport(); // cmdNovaPrijava, "vnesi"
+    void save();      // cmdSnimi, "snimi"
+    void preview();   // cmdPregled, "pregled"
+    void first();     // cmdFirstV
+    void previous();  // cmdPrevV
+    void next();      // cmdNextV
+    void last();      // cmdLastV
 
 private:
     void buildBottomRow(QBoxLayout* layout);
@@ -76,18 +75,17 @@ private:
     void wipe(Field field);
 
     AppServices services_;
-    std::string fileName_;
-    bool newFile_;
+    ReportFile file_;
     ReportForm* form_ = nullptr;
-    QLineEdit* txtRecordsV_ = nullptr;
-    QLineEdit* txtPozicijaV_ = nullptr;
-    QPushButton* cmdFirstV_ = nullptr;
-    QPushButton* cmdPrevV_ = nullptr;
-    QPushButton* cmdNextV_ = nullptr;
-    QPushButton* cmdLastV_ = nullptr;
-    QPushButton* cmdNovaPrijava_ = nullptr;
-    QPushButton* cmdSnimi_ = nullptr;
-    QPushButton* cmdPregled_ = nullptr;
+    QLineEdit* txtRecordsV = nullptr;
+    QLineEdit* txtPozicijaV = nullptr;
+    QPushButton* cmdFirstV = nullptr;
+    QPushButton* cmdPrevV = nullptr;
+    QPushButton* cmdNextV = nullptr;
+    QPushButton* cmdLastV = nullptr;
+    QPushButton* cmdNovaPrijava = nullptr;
+    QPushButton* cmdSnimi = nullptr;
+    QPushButton* cmdPregled = nullptr;
 
     std::unique_ptr<CustomerDataSource> store_;
     std::unique_ptr<RecordBinding> binding_;

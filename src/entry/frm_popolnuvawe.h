@@ -13,10 +13,10 @@ class QPushButton;
 
 namespace dorvik {
 
-class FrmPopolnuvawe : public QDialog {
+class frmPopolnuvawe : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmPopolnuvawe(QWidget* parent = nullptr);
+    explicit frmPopolnuvawe(QWidget* parent = nullptr);
 
     QLineEdit* txtGodinaA() const { return txtGodinaA_; }
     QLineEdit* txtRegistarskiBrojA() const { return txtRegistarskiBrojA_; }

@@ -1,17 +1,12 @@
-#include "entry/entry_rules.h"
+#include "check/entry_rules.h"
 
-#include <algorithm>
+#include "check/numeric_text.h"
 
 namespace dorvik {
 
-bool isAllDigits(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 bool yearPasses(std::string_view year, std::string_view currentYear)
 {
-    if (year.size() != 2 || !isAllDigits(year))
+    if (year.size() != 2 || !allDigits(year))
         return false;
     return year >= "70" || year <= currentYear;
 }
@@ -34,7 +29,7 @@ std::optional<Field> firstIncompleteField(const ReportTexts& texts)
         const auto width = static_cast<std::size_t>(fieldWidth(f));
         if (text->size() > width || (isFixedWidthField(f) && text->size() != width))
             return f;
-        if (isDigitField(f) && !isAllDigits(*text))
+        if (isDigitField(f) && !allDigits(*text))
             return f;
     }
     return std::nullopt;

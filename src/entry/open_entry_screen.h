@@ -1,0 +1,15 @@
+// Opening the entry screen from the main window.
+#pragma once
+
+#include "shell/app_services.h"
+
+class QWidget;
+
+namespace dorvik {
+
+// Creates the entry screen over the file and asks for the auto-fill values
+// first; the screen loads the file and shows itself once the auto-fill
+// dialog is closed. It is deleted when closed.
+QWidget* openEntryScreen(AppServices services, const ReportFile& file);
+
+} // namespace dorvik
