@@ -3,7 +3,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/dorvik.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik-check.1
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.1 ${PROJECT_SOURCE_DIR}/packaging/dorvik-check.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/PRIJAVA.TXT
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dorvik/examples)

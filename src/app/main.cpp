@@ -1,22 +1,66 @@
 // Start-up: splash, main window loaded from the settings, splash closed,
-// main window shown.
+// main window shown; then a review screen over each file named on the
+// command line.
+#include "app/main_window.h"
+#include "app/splash.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_user_boxes.h"
 #include "platform/settings_store.h"
-#include "app/main_window.h"
-#include "app/splash.h"
 #include "version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+
+#include <cstring>
+
+namespace {
+
+// The options, parsed; exits after --help or --version.
+QStringList reportFiles(QCoreApplication& app)
+{
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral(
+        "Prepares and checks the yearly reports on employees' insured service, working hours\n"
+        "and earnings. Each FILE is opened for review and correction, as the review command\n"
+        "\"Kontrola i korekcija na prijavi...\" opens a file chosen in its dialog."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A report file to review."),
+                                  QStringLiteral("[FILE...]"));
+    options.process(app);
+    return options.positionalArguments();
+}
+
+// --help and --version answer without a display.
+bool onlyAsksForText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "--help-all", "-?", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Dorvik"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(dorvik::kVersion));
+    if (onlyAsksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("dorvik"));
+        reportFiles(app);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvik"));
-    QApplication::setOrganizationName(QStringLiteral("Dorvik"));
-    QApplication::setApplicationVersion(QString::fromLatin1(dorvik::kVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvik.png")));
+    const QStringList files = reportFiles(app);
 
     auto* splash = new dorvik::Splash;
     splash->show();
@@ -30,5 +74,7 @@ int main(int argc, char* argv[])
     splash->close();
     delete splash;
     window.show();
+    for (const QString& file : files)
+        window.openForReview(QFile::encodeName(QFileInfo(file).absoluteFilePath()).toStdString());
     return QApplication::exec();
 }

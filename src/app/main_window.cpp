@@ -79,25 +79,28 @@ MainWindow::MainWindow(AppServices services, SettingsStore& settings, QWidget* p
     QMenu* view = menuBar()->addMenu(QStringLiteral("&KONTROLA"));
     view->setObjectName(QStringLiteral("mnuView"));
     view->addAction(QStringLiteral("&Kontrola i korekcija na prijavi..."), this,
-                    &MainWindow::openForReview)
+                    [this] { openForReview(); })
         ->setObjectName(QStringLiteral("mnuFileOpen"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&POMOS"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    // A separator is shown above "Info" although nothing stands above it.
+    help->setSeparatorsCollapsible(false);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar0"));
     help->addAction(QStringLiteral("&Info"), this, &MainWindow::showVersion)
         ->setObjectName(QStringLiteral("mnuHelpAbout"));
 
     QStatusBar* status = statusBar();
     status->setObjectName(QStringLiteral("sbStatusBar"));
-    auto* text = new QLabel(QStringLiteral("Status"), status);
+    statusLabel_ = new QLabel(QStringLiteral("Status"), status);
+    statusLabel_->setObjectName(QStringLiteral("lblStatusText"));
     dateLabel_ = new QLabel(status);
     timeLabel_ = new QLabel(status);
-    for (QLabel* panel : {text, dateLabel_, timeLabel_}) {
+    for (QLabel* panel : {statusLabel_, dateLabel_, timeLabel_}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setContentsMargins(4, 0, 4, 0);
     }
-    status->addWidget(text, 1);
+    status->addWidget(statusLabel_, 1);
     status->addPermanentWidget(dateLabel_);
     status->addPermanentWidget(timeLabel_);
     updateClock();
@@ -143,6 +146,12 @@ void MainWindow::openForReview()
     const std::string path = services_.boxes.openFile(request);
     if (path.empty())
         return;
+    openForReview(path);
+}
+
+void MainWindow::openForReview(const std::string& path)
+{
+    Module1::NewReportFile = 0;
     Module1::ReportFileName = path;
     track(openReviewScreen(services_, {Module1::ReportFileName, false}));
 }
@@ -176,10 +185,11 @@ void MainWindow::showVersion()
     tell(services_.boxes, std::string("Verzija na programot ") + kVersion);
 }
 
-void MainWindow::track(QWidget* screen)
+void MainWindow::track(Screen* screen)
 {
     if (!screen)
         return;
+    connect(screen, &Screen::saved, statusLabel_, &QLabel::setText);
     std::erase_if(screens_, [](const QPointer<QWidget>& w) { return w.isNull(); });
     screens_.emplace_back(screen);
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <string>
 #include <vector>
 
 class QAction;
@@ -14,6 +15,7 @@ class QLabel;
 
 namespace dorvik {
 
+class Screen;
 class SettingsStore;
 
 // Converts between the settings' twips (15 to a pixel at 96 dpi) and pixels.
@@ -34,6 +36,8 @@ public:
 
     // The menu commands.
     void openForReview();   // mnuFileOpen
+    // The review command after its dialog: a review screen over the file.
+    void openForReview(const std::string& path);
     void openForEntry();    // mnuPrenosNaPrijavi
     void showVersion();     // mnuHelpAbout
 
@@ -46,12 +50,13 @@ protected:
 private:
     void placeFromSettings();
     void storePlacement();
-    void track(QWidget* screen);
+    void track(Screen* screen);
     void updateClock();
 
     AppServices services_;
     SettingsStore& settings_;
     std::vector<QPointer<QWidget>> screens_;
+    QLabel* statusLabel_ = nullptr;
     QLabel* dateLabel_ = nullptr;
     QLabel* timeLabel_ = nullptr;
 };

@@ -63,7 +63,10 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         const bool numericDataOk = rules.apply(state);
         if (!numericDataOk) {
             // Listed whatever the fault code holds.
-            tell(boxes, kBadNumericDataMessage);
+            MessageRequest request;
+            request.text = kBadNumericDataMessage;
+            request.finding = true;
+            boxes.message(request);
             state.errorLine += state.valueUnderTest;
             state.errorLine += kBadNumericDataColumn;
         }
@@ -74,6 +77,8 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         }
         state.faultCode = 0;
         ++counter;
+        if (view.stopped())
+            return result;
         records.MoveNext();
     }
     view.hideProgress();
@@ -86,6 +91,8 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
     view.showPosition(total);
 
     tellClosing(boxes, state.failed);
+    if (view.stopped())
+        return result;
     // The list is closed only once the verdict has been confirmed.
     if (!list.close()) {
         tell(boxes, list.error());

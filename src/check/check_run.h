@@ -24,11 +24,15 @@ public:
     // prgView: shown with its maximum and value during the walk, hidden after.
     virtual void showProgress(int maximum, int value) = 0;
     virtual void hideProgress() = 0;
+    // True when the run is to stop where it is, writing nothing more (the
+    // screen was closed under it).
+    virtual bool stopped() { return false; }
 };
 
 enum class CheckVerdict {
     Declined,  // No to the opening question: nothing written
-    Aborted,   // the list could not be written (the user was told why)
+    Aborted,   // the list could not be written (the user was told why), or the
+               // run was stopped; an earlier list is left as it was
     Passed,    // "KONTROLATA USPESNO E IZVRSENA"
     Failed,    // the failure message naming the list
 };

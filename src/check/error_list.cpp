@@ -81,6 +81,71 @@ void appendRecordPrefix(std::string& out, int recordNumber)
     out += " ,";
 }
 
+namespace {
+
+constexpr std::string_view kColumnHeading = "Slog # ,  Opis na greskite...";
+
+bool isUnderline(std::string_view line)
+{
+    return line.size() == 79 && line.find_first_not_of('_') == std::string_view::npos;
+}
+
+std::vector<std::string_view> splitLines(std::string_view bytes)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(bytes.substr(start));
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+// "000025 ," gives 25.
+std::optional<int> recordPrefix(std::string_view line)
+{
+    if (line.size() < 8 || line.substr(6, 2) != " ,")
+        return std::nullopt;
+    int number = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (line[i] < '0' || line[i] > '9')
+            return std::nullopt;
+        number = number * 10 + (line[i] - '0');
+    }
+    return number;
+}
+
+} // namespace
+
+std::vector<ErrorListRow> readErrorListRows(std::string_view bytes)
+{
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    std::size_t first = 0;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == kColumnHeading && isUnderline(lines[i + 1])) {
+            first = i + 2;
+            break;
+        }
+    }
+    std::vector<ErrorListRow> rows;
+    rows.reserve(lines.size() - first);
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        if (line.empty() || (isUnderline(line) && i + 1 == lines.size()))
+            continue;
+        const std::optional<int> record = recordPrefix(line);
+        rows.push_back({record, record ? line.substr(8) : line});
+    }
+    return rows;
+}
+
 std::string errorListHeader(std::string_view stem)
 {
     std::string header;
@@ -92,7 +157,8 @@ std::string errorListHeader(std::string_view stem)
     header += stem;
     header += "\r\n";
     header += "\r\n\r\n\r\n";
-    header += "Slog # ,  Opis na greskite...\r\n";
+    header += kColumnHeading;
+    header += "\r\n";
     header += std::string(79, '_');
     header += "\r\n";
     return header;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dorvik {
 
@@ -33,6 +35,20 @@ void appendRecordPrefix(std::string& out, int recordNumber);
 std::string errorListHeader(std::string_view stem);
 inline constexpr std::string_view kErrorListFooter =
     "_______________________________________________________________________________\r\n";
+
+// A line of a list read back: the record's number and the rest of the line
+// as it stands in the file (bytes).
+struct ErrorListRow {
+    std::optional<int> record; // nothing when the line has no record prefix
+    std::string_view text;     // a view into the bytes the rows were read from
+};
+
+// The record lines of a list as the check run writes it: the lines between
+// the header's column heading (and its underline) and the closing
+// underline. A file without the heading is read from its first line; a line
+// without the record prefix ("000025 ,") keeps its whole text and no number.
+// Empty lines are passed over. Line ends: CR LF, a lone CR or a lone LF.
+std::vector<ErrorListRow> readErrorListRows(std::string_view bytes);
 
 // Writes the list through a safe replace: nothing reaches the file before
 // close() succeeds, so a failure at any step leaves an earlier list as it was.

@@ -34,8 +34,16 @@ std::string someBadLinesMessage(std::int64_t accepted, std::int64_t rejected)
 CustomerDataSource::CustomerDataSource(Options options, FileSystem& fs, UserBoxes& boxes)
     : fileName_(std::move(options.fileName)), fs_(fs), boxes_(boxes)
 {
-    if (!options.newReportFile)
+    if (!options.newReportFile) {
         load(fs);
+    } else {
+        // Nothing is loaded from a file just created empty; what is on the
+        // disk is still known, so that a save notices another's writes.
+        struct Nothing : ByteSink {
+            bool consume(std::string_view) override { return true; }
+        } nothing;
+        knownFingerprint_ = fs.readBlocks(fileName_, nothing).fingerprint;
+    }
     // After loading the cursor stands on the first record, or at EOF.
     rsCustomers.cursor_ = 0;
 }
@@ -83,6 +91,8 @@ void CustomerDataSource::load(FileSystem& fs)
         {
             if (length != static_cast<std::uint64_t>(kRecordLength)) {
                 ++store_.rejected_;
+                if (length > 0)
+                    ++store_.rejectedNonEmpty_;
                 return true;
             }
             if (store_.accepted_ >= kMaxRecords) {
@@ -109,20 +119,22 @@ void CustomerDataSource::load(FileSystem& fs)
         tell(boxes_, read.error);
         return;
     }
+    knownFingerprint_ = read.fingerprint;
     if (loader.overLimit()) {
         complete_ = false;
         tell(boxes_, kRecordLimitMessage, Icon::Critical, "KONTROLA");
     }
     // Lines were read but none was a record (typically line-feed-only line
     // ends): saving would replace the file with nothing but new records.
-    if (accepted_ == 0 && rejected_ > 0)
+    // Empty lines alone carry nothing: such a file is an empty file.
+    if (accepted_ == 0 && rejectedNonEmpty_ > 0)
         complete_ = false;
     showSummary();
 }
 
 void CustomerDataSource::showSummary()
 {
-    if (rejected_ == 0)
+    if (rejectedNonEmpty_ == 0 && (rejected_ == 0 || accepted_ == 0))
         return;
     // rejected >= accepted / 10, divided exactly.
     if (rejected_ * 10 >= accepted_)
@@ -142,25 +154,78 @@ std::string CustomerDataSource::composeFile() const
     return out;
 }
 
+std::string CustomerDataSource::backupPath() const
+{
+    return fileName_ + ".bak";
+}
+
 bool CustomerDataSource::WriteToFile()
 {
+    lastSave_ = {};
     if (!complete_) {
         tell(boxes_, kIncompleteSaveMessage, Icon::Critical);
         return false;
     }
-    rsCustomers.Update();
-    const std::string contents = composeFile();
-    std::string error;
-    bool ok = false;
-    if (auto out = fs_.openForWrite(fileName_, error)) {
-        ok = out->write(contents) && out->commit();
-        if (!ok)
-            error = out->errorString();
+
+    // What is on the disk now, against what this store last read or wrote;
+    // its bytes too when they are to be kept beside it.
+    const bool backupDue = rejectedNonEmpty_ > 0 && !backupWritten_;
+    ReadResult onDisk;
+    if (backupDue) {
+        onDisk = readWhole(fs_, fileName_);
+    } else {
+        struct Nothing : ByteSink {
+            bool consume(std::string_view) override { return true; }
+        } nothing;
+        onDisk.status = fs_.readBlocks(fileName_, nothing);
     }
+    const bool vanished = !onDisk.status.ok && onDisk.status.missing;
+    if (!onDisk.status.ok && !vanished) {
+        tell(boxes_, onDisk.status.error);
+        return false;
+    }
+    if (!vanished && onDisk.status.fingerprint != knownFingerprint_) {
+        MessageRequest question;
+        question.text = kChangedOnDiskQuestion;
+        question.icon = Icon::Exclamation;
+        question.buttons = Buttons::YesNo;
+        question.defaultButton = Answer::No;
+        if (boxes_.message(question) != Answer::Yes)
+            return false;
+    }
+    if (backupDue && !vanished) {
+        if (const auto error = writeWhole(fs_, backupPath(), onDisk.bytes)) {
+            tell(boxes_, *error);
+            return false;
+        }
+        backupWritten_ = true;
+        lastSave_.backup = true;
+    }
+
+    const std::string contents = composeFile();
+    std::string fingerprint;
+    if (const auto error = writeWhole(fs_, fileName_, contents, &fingerprint)) {
+        rsCustomers.setCursor(rsCustomers.RecordCount());
+        tell(boxes_, *error);
+        return false;
+    }
+    rsCustomers.Update();
+    rsCustomers.changed_ = false;
+    knownFingerprint_ = std::move(fingerprint);
+    lastSave_.records = rsCustomers.RecordCount();
     rsCustomers.setCursor(rsCustomers.RecordCount());
-    if (!ok)
-        tell(boxes_, error);
-    return ok;
+    return true;
+}
+
+std::string savedStatus(const std::string& fileName, const SaveOutcome& outcome)
+{
+    const std::size_t slash = fileName.rfind('/');
+    const std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    std::string text =
+        "Snimeni se " + std::to_string(outcome.records) + " prijavi vo " + name + ".";
+    if (outcome.backup)
+        text += " Originalot e zacuvan vo " + name + ".bak.";
+    return text;
 }
 
 } // namespace dorvik

@@ -85,6 +85,8 @@ bool Recordset::AddNew()
     cursorBeforeNew_ = cursor_;
     records_.emplace_back();
     pendingNew_ = true;
+    changedBeforeNew_ = changed_;
+    changed_ = true;
     setCursor(RecordCount() - 1);
     return true;
 }
@@ -94,7 +96,10 @@ bool Recordset::setField(Field f, std::string_view value)
     if (!hasCurrent())
         return false;
     ReportRecord& current = records_[cursor_];
-    return current.setValue(f, value);
+    if (value.find('\r') != std::string_view::npos || !current.setValue(f, value))
+        return false;
+    changed_ = true;
+    return true;
 }
 
 std::string_view Recordset::field(Field f) const
@@ -115,6 +120,7 @@ void Recordset::CancelUpdate()
         return;
     records_.pop_back();
     pendingNew_ = false;
+    changed_ = changedBeforeNew_;
     setCursor(std::min(cursorBeforeNew_, RecordCount()));
 }
 

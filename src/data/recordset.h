@@ -35,7 +35,8 @@ public:
     // Refused (false) when the table already holds kMaxRecords records.
     bool AddNew();
     // Sets a field of the current record; false when there is no current
-    // record or the value is longer than the field's width.
+    // record, or the value is longer than the field's width or holds a
+    // carriage return (which would end the line in the file).
     bool setField(Field f, std::string_view value);
     // The current record's value, or the empty text with no current record.
     std::string_view field(Field f) const;
@@ -66,6 +67,8 @@ private:
     int cursor_ = 0;
     bool pendingNew_ = false;
     int cursorBeforeNew_ = 0;
+    bool changed_ = false; // records added or changed since the last load or save
+    bool changedBeforeNew_ = false;
     std::vector<std::pair<int, std::function<void()>>> listeners_;
     int nextListenerId_ = 1;
 };

@@ -1,7 +1,11 @@
 #include "entry/focus_step.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMetaObject>
 #include <QWidget>
+
+#include <memory>
 
 namespace dorvik {
 
@@ -34,16 +38,64 @@ void stepFocus(QWidget* window)
     }
 }
 
-void queueFocusStep(QWidget* window)
+FocusStepper::FocusStepper(QWidget* window) : QObject(window), window_(window) {}
+
+void FocusStepper::watch(QWidget* box)
 {
-    // A posted call: delivered in the order queued, dropped with the window.
-    QMetaObject::invokeMethod(window, [window] { stepFocus(window); }, Qt::QueuedConnection);
+    box->installEventFilter(this);
 }
 
-void queueFocus(QWidget* widget)
+void FocusStepper::queueStep()
 {
+    queue(nullptr);
+}
+
+void FocusStepper::queueFocus(QWidget* widget)
+{
+    queue(widget);
+}
+
+void FocusStepper::queue(QWidget* target)
+{
+    queued_.push_back(target);
+    if (posted_)
+        return;
+    posted_ = true;
+    // A posted call: delivered after the current event, dropped with the window.
     QMetaObject::invokeMethod(
-        widget, [widget] { focusForKeyboard(widget, Qt::OtherFocusReason); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            posted_ = false;
+            runQueued();
+        },
+        Qt::QueuedConnection);
+}
+
+void FocusStepper::runQueued()
+{
+    while (!queued_.empty()) {
+        QWidget* target = queued_.front();
+        queued_.pop_front();
+        if (target)
+            focusForKeyboard(target, Qt::OtherFocusReason);
+        else
+            stepFocus(window_);
+    }
+}
+
+bool FocusStepper::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool typed = event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod;
+    if (!typed || queued_.empty())
+        return false;
+    runQueued();
+    QWidget* now = window_->focusWidget();
+    if (!now || now == watched)
+        return false;
+    // The key goes where the focus went, through that widget's own filters.
+    const std::unique_ptr<QEvent> key(event->clone());
+    QCoreApplication::sendEvent(now, key.get());
+    return true;
 }
 
 } // namespace dorvik

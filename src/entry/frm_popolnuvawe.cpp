@@ -1,7 +1,7 @@
 #include "entry/frm_popolnuvawe.h"
 
-#include "entry/code_page_validator.h"
 #include "platform/code_page.h"
+#include "shell/box_validator.h"
 #include "shell/form_widgets.h"
 #include "shell/module1.h"
 
@@ -20,7 +20,7 @@ QLineEdit* valueBox(const char* name, int maxLength, QWidget* parent)
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
-    box->setValidator(new CodePageValidator(box));
+    new BoxValidator(box);
     return box;
 }
 

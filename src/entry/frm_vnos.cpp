@@ -1,10 +1,10 @@
 #include "entry/frm_vnos.h"
 
 #include "check/entry_rules.h"
-#include "entry/code_page_validator.h"
 #include "entry/digit_key_filter.h"
 #include "entry/focus_step.h"
 #include "platform/code_page.h"
+#include "shell/box_validator.h"
 #include "shell/form_widgets.h"
 #include "shell/module1.h"
 #include "shell/report_form.h"
@@ -35,8 +35,8 @@ QPushButton* commandButton(const char* name, const char* caption, QStyle::Standa
 
 } // namespace
 
-frmVnos::frmVnos(AppServices services, const ReportFile& file, QWidget* parent)
-    : QWidget(parent), services_(services), file_(file)
+frmVnos::frmVnos(AppServices platform, const ReportFile& file, QWidget* parent)
+    : Screen(platform, parent), file_(file), focus_(new FocusStepper(this))
 {
     setObjectName(QStringLiteral("frmVnos"));
     setWindowTitle(QStringLiteral("Vnos na novi prijavi..."));
@@ -47,11 +47,12 @@ frmVnos::frmVnos(AppServices services, const ReportFile& file, QWidget* parent)
         const Field f = fieldAt(i);
         QLineEdit* b = box(f);
         // Nothing longer than the field, nor outside the file's code page,
-        // can get into a box, typed or pasted.
+        // nor a control character, can get into a box, typed or pasted.
         b->setMaxLength(fieldWidth(f));
-        b->setValidator(new CodePageValidator(b));
+        new BoxValidator(b);
         if (isDigitField(f))
             b->installEventFilter(digitFilter);
+        focus_->watch(b);
         connect(b, &QLineEdit::textChanged, this, [this, f] { onBoxChanged(f); });
     }
 
@@ -72,7 +73,7 @@ void frmVnos::openReports()
     // The store loads the file (telling about bad lines), the counters start
     // at the store's count and position 1, then a new report as "vnesi".
     store_ = std::make_unique<CustomerDataSource>(
-        CustomerDataSource::Options{file_.path, file_.isNew}, services_.files, services_.boxes);
+        CustomerDataSource::Options{file_.path, file_.isNew}, services().files, services().boxes);
     RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
     RecordPosition = 1;
     showCounters();
@@ -167,14 +168,31 @@ void frmVnos::showCounters()
 
 void frmVnos::newReport()
 {
+    if (typedWork() && !mayDropNewReport())
+        return;
     startNewReport();
+}
+
+bool frmVnos::typedWork() const
+{
+    if (previewing_)
+        return false;
+    for (int i = 0; i < kFieldCount; ++i)
+        if (form_->boxes()[i]->text() != started_[i])
+            return true;
+    return false;
+}
+
+bool frmVnos::mayClose()
+{
+    return !typedWork() || mayDropNewReport();
 }
 
 bool frmVnos::startNewReport()
 {
     Recordset& rs = store_->rsCustomers;
     if (rs.RecordCount() >= kMaxRecords) {
-        tell(services_.boxes, kStoreFullMessage, Icon::Exclamation);
+        tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
         return false;
     }
     binding_.reset();
@@ -200,10 +218,15 @@ bool frmVnos::startNewReport()
     box(Field::SifraStaz)->setText(bytesToText(Module1::AutoEfektStaz));
     filling_ = false;
 
+    // What the new report starts with, once the auto-fill values have met
+    // their checks: anything else in the boxes is the user's.
+    for (int i = 0; i < kFieldCount; ++i)
+        started_[i] = form_->boxes()[i]->text();
+
     RecordTotal = static_cast<std::int16_t>(rs.RecordCount() + 1);
     RecordPosition = RecordTotal;
     showCounters();
-    queueFocus(box(Field::LicenBroj));
+    focus_->queueFocus(box(Field::LicenBroj));
     return true;
 }
 
@@ -217,12 +240,12 @@ void frmVnos::save()
         texts[i] = textToBytes(box(fieldAt(i))->text());
 
     auto refuse = [&](const char* message, QWidget* focus) {
-        tell(services_.boxes, message, Icon::Exclamation);
+        tell(services().boxes, message, Icon::Exclamation);
         RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
         RecordPosition = RecordTotal;
         showCounters();
         // The boxes keep what was typed, so the report can be completed.
-        queueFocus(focus);
+        focus_->queueFocus(focus);
     };
     if (const auto incomplete = firstIncompleteField(texts)) {
         refuse(kIncompleteReportMessage, box(*incomplete));
@@ -234,21 +257,28 @@ void frmVnos::save()
     }
     for (int i = 0; i < kFieldCount; ++i)
         rs.setField(fieldAt(i), *texts[i]);
-    rs.Update();
-    // A failed write has been told by the store; the report stays in the
-    // store and goes to the file with the next save.
-    store_->WriteToFile();
+    if (!store_->WriteToFile()) {
+        // Refused, declined or failed (the store said why): the report
+        // leaves the store again, so that the store is the file, and stays
+        // on the screen as it was for the next "snimi".
+        rs.CancelUpdate();
+        return;
+    }
+    reportSave(*store_);
 
     RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
     RecordPosition = RecordTotal;
     showCounters();
     for (Field f : kTypingOrder)
         box(f)->clear();
-    queueFocus(cmdNovaPrijava);
+    started_ = {};
+    focus_->queueFocus(cmdNovaPrijava);
 }
 
 void frmVnos::preview()
 {
+    if (typedWork() && !mayDropNewReport())
+        return;
     Recordset& rs = store_->rsCustomers;
     binding_.reset();
     setPreviewing(true);
@@ -278,7 +308,7 @@ void frmVnos::last()
 void frmVnos::next()
 {
     if (RecordPosition + 1 > RecordTotal) {
-        tell(services_.boxes, kLastRecordMessage);
+        tell(services().boxes, kLastRecordMessage);
         RecordPosition = RecordTotal;
     } else if (store_->rsCustomers.MoveNext()) {
         ++RecordPosition;
@@ -289,7 +319,7 @@ void frmVnos::next()
 void frmVnos::previous()
 {
     if (RecordPosition - 1 < 1) {
-        tell(services_.boxes, kFirstRecordMessage);
+        tell(services().boxes, kFirstRecordMessage);
         RecordPosition = std::min<std::int16_t>(1, RecordTotal);
     } else if (store_->rsCustomers.MovePrevious()) {
         --RecordPosition;

@@ -8,11 +8,12 @@
 
 #include "check/checked_screen.h"
 #include "data/customer_data_source.h"
-#include "shell/app_services.h"
 #include "shell/record_binding.h"
+#include "shell/screen.h"
 
-#include <QWidget>
+#include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,13 +24,14 @@ class QPushButton;
 
 namespace dorvik {
 
+class FocusStepper;
 class ReportForm;
 
-class frmVnos : public QWidget, public CheckedScreen {
+class frmVnos : public Screen, public CheckedScreen {
     Q_OBJECT
 public:
     // Builds the screen over the file; nothing is loaded yet.
-    frmVnos(AppServices services, const ReportFile& file, QWidget* parent = nullptr);
+    frmVnos(AppServices platform, const ReportFile& file, QWidget* parent = nullptr);
     ~frmVnos() override;
 
     // The opening sequence once the auto-fill dialog is closed: loads the
@@ -58,7 +60,13 @@ public:
     void next();      // cmdNextV
     void last();      // cmdLastV
 
+protected:
+    bool mayClose() override;
+
 private:
+    // Whether the boxes hold something the user typed since the new report
+    // started (auto-fill values are not the user's).
+    bool typedWork() const;
     void buildBottomRow(QBoxLayout* layout);
     void setTabOrder();
     bool startNewReport();
@@ -74,8 +82,8 @@ private:
     void failWithMessage(Field field, const char* text);
     void wipe(Field field);
 
-    AppServices services_;
     ReportFile file_;
+    FocusStepper* focus_;
     ReportForm* form_ = nullptr;
     QLineEdit* txtRecordsV = nullptr;
     QLineEdit* txtPozicijaV = nullptr;
@@ -93,6 +101,8 @@ private:
     std::int16_t RecordPosition = 0;
     std::int16_t faultCode_ = 0;
     bool previewing_ = false;
+    // The boxes' texts when the new report started.
+    std::array<QString, kFieldCount> started_;
     // While "vnesi" fills the boxes, their passing values queue no steps:
     // the new report always starts in its first box.
     bool filling_ = false;

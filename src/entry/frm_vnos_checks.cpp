@@ -44,12 +44,12 @@ void frmVnos::onBoxChanged(Field field)
 void frmVnos::advance()
 {
     if (!filling_)
-        queueFocusStep(this);
+        focus_->queueStep();
 }
 
 void frmVnos::checkYear()
 {
-    if (yearPasses(fieldText(Field::Godina), currentTwoDigitYear(services_.clock)))
+    if (yearPasses(fieldText(Field::Godina), currentTwoDigitYear(services().clock)))
         advance();
     else
         failWithMessage(Field::Godina, kYearMessage);
@@ -70,7 +70,7 @@ void frmVnos::checkLicenBroj()
         advance();
         return;
     }
-    const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
+    const CheckDigitContext context{*this, services().boxes, NonDigit::TellUser};
     // Built step by step: GCC 12 at -O3 mistakes "0" + substr for an overlap.
     std::string luhnText = "0";
     luhnText.append(number, 0, 9);
@@ -91,7 +91,7 @@ void frmVnos::checkLicenBroj()
 void frmVnos::checkMaticenBroj()
 {
     const std::string number = fieldText(Field::MaticenBroj);
-    const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
+    const CheckDigitContext context{*this, services().boxes, NonDigit::TellUser};
     KontrolaMod11(context, number, "MB", faultCode_);
     // Thirteen zeros pass the arithmetic but are no master number.
     if (number == "0000000000000" || faultCode_ == kFaultMbMod11)
@@ -102,7 +102,7 @@ void frmVnos::checkMaticenBroj()
 
 void frmVnos::checkRegBroj()
 {
-    const CheckDigitContext context{*this, services_.boxes, NonDigit::TellUser};
+    const CheckDigitContext context{*this, services().boxes, NonDigit::TellUser};
     KontrolaMod10(context, fieldText(Field::RegistarskiBroj), "RB", faultCode_);
     if (faultCode_ == kFaultRbMod10)
         wipe(Field::RegistarskiBroj);
@@ -117,7 +117,7 @@ void frmVnos::failWithMessage(Field field, const char* text)
     request.title = kCheckTitle;
     request.text = text;
     request.icon = Icon::Information;
-    services_.boxes.message(request);
+    services().boxes.message(request);
     setColour(field, BoxColour::Silver);
     wipe(field);
 }

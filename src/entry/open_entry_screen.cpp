@@ -8,10 +8,9 @@
 
 namespace dorvik {
 
-QWidget* openEntryScreen(AppServices services, const ReportFile& file)
+Screen* openEntryScreen(AppServices services, const ReportFile& file)
 {
     auto* screen = new frmVnos(services, file);
-    screen->setAttribute(Qt::WA_DeleteOnClose);
 
     // The common values are asked for first; the file is loaded and the
     // screen shown once the dialog is closed, whichever way. The dialog is

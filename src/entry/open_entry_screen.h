@@ -1,15 +1,13 @@
 // Opening the entry screen from the main window.
 #pragma once
 
-#include "shell/app_services.h"
-
-class QWidget;
+#include "shell/screen.h"
 
 namespace dorvik {
 
 // Creates the entry screen over the file and asks for the auto-fill values
 // first; the screen loads the file and shows itself once the auto-fill
 // dialog is closed. It is deleted when closed.
-QWidget* openEntryScreen(AppServices services, const ReportFile& file);
+Screen* openEntryScreen(AppServices services, const ReportFile& file);
 
 } // namespace dorvik

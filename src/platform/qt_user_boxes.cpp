@@ -1,6 +1,7 @@
 #include "platform/qt_user_boxes.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -48,24 +49,59 @@ bool matchesEveryFile(const std::string& filter)
 
 Answer QtUserBoxes::message(const MessageRequest& request)
 {
+    bool ticked = false;
+    return messageWithCheckBox(request, std::string(), ticked);
+}
+
+Answer QtUserBoxes::messageWithCheckBox(const MessageRequest& request,
+                                        const std::string& checkBox, bool& ticked)
+{
     QMessageBox box(parentWindow());
     box.setWindowTitle(QString::fromStdString(request.title));
     // Plain text: the runs of blanks that lay out the messages must survive.
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text));
     box.setIcon(toQt(request.icon));
-    if (request.buttons == Buttons::YesNo) {
+    const auto standard = [](Answer a) {
+        switch (a) {
+        case Answer::Yes: return QMessageBox::Yes;
+        case Answer::No: return QMessageBox::No;
+        case Answer::Cancel: return QMessageBox::Cancel;
+        case Answer::Ok: break;
+        }
+        return QMessageBox::Ok;
+    };
+    switch (request.buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(request.defaultButton == Answer::Yes ? QMessageBox::Yes
                                                                   : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(standard(request.defaultButton));
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
+    if (!checkBox.empty())
+        box.setCheckBox(new QCheckBox(QString::fromStdString(checkBox)));
     const int result = box.exec();
-    if (request.buttons == Buttons::YesNo)
+    ticked = box.checkBox() && box.checkBox()->isChecked();
+    switch (request.buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNoCancel:
+        return result == QMessageBox::Yes ? Answer::Yes
+               : result == QMessageBox::No ? Answer::No
+                                           : Answer::Cancel;
+    }
     return Answer::Ok;
 }
 
@@ -99,10 +135,13 @@ std::string QtUserBoxes::openFile(const FileDialogRequest& request)
                                : QString::fromStdString(request.initialFolder);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
+    if (!lastFileName_.isEmpty())
+        dialog.selectFile(lastFileName_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(chosen).absolutePath();
+    lastFileName_ = QFileInfo(chosen).fileName();
     return QFileInfo(chosen).absoluteFilePath().toStdString();
 }
 

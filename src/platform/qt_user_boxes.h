@@ -12,12 +12,16 @@ namespace dorvik {
 class QtUserBoxes : public UserBoxes {
 public:
     Answer message(const MessageRequest& request) override;
+    Answer messageWithCheckBox(const MessageRequest& request, const std::string& checkBox,
+                               bool& ticked) override;
     std::string input(const InputRequest& request) override;
     std::string openFile(const FileDialogRequest& request) override;
 
 private:
-    // Where the shared open-file dialog was left (folder), kept between uses.
+    // Where the shared open-file dialog was left (folder) and the name last
+    // chosen in it, kept between uses.
     QString lastFolder_;
+    QString lastFileName_;
 };
 
 // The one process-wide instance the screens use outside of tests.

@@ -12,8 +12,8 @@ namespace dorvik {
 inline constexpr const char* kAppTitle = "Dorvik";
 
 enum class Icon { None, Critical, Exclamation, Information };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
 
 struct MessageRequest {
     std::string title = kAppTitle;
@@ -21,6 +21,9 @@ struct MessageRequest {
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     Answer defaultButton = Answer::Ok;
+    // A finding of the check run (a field rule's box, bad numeric data):
+    // the run's screen may offer to show no more of them.
+    bool finding = false;
 };
 
 struct InputRequest {
@@ -40,8 +43,19 @@ class UserBoxes {
 public:
     virtual ~UserBoxes() = default;
 
-    // Shows a modal message box and returns the button pressed.
+    // Shows a modal message box and returns the button pressed. Escape or
+    // the window's close box answer No to Yes/No, Cancel to Yes/No/Cancel.
     virtual Answer message(const MessageRequest& request) = 0;
+
+    // The same with a check box under the text, captioned checkBox and
+    // unticked; ticked tells how the user left it.
+    virtual Answer messageWithCheckBox(const MessageRequest& request, const std::string& checkBox,
+                                       bool& ticked)
+    {
+        (void)checkBox;
+        ticked = false;
+        return message(request);
+    }
 
     // Shows a one-line input box; Cancel gives the empty text.
     virtual std::string input(const InputRequest& request) = 0;
@@ -59,6 +73,17 @@ inline Answer tell(UserBoxes& boxes, std::string text, Icon icon = Icon::None,
     request.title = std::move(title);
     request.text = std::move(text);
     request.icon = icon;
+    return boxes.message(request);
+}
+
+// A finding of the check run: information icon, OK, the title given.
+inline Answer tellFinding(UserBoxes& boxes, std::string text, std::string title)
+{
+    MessageRequest request;
+    request.title = std::move(title);
+    request.text = std::move(text);
+    request.icon = Icon::Information;
+    request.finding = true;
     return boxes.message(request);
 }
 

@@ -1,19 +1,21 @@
 #include "review/frm_kontrola.h"
 
 #include "check/check_run.h"
+#include "check/error_list.h"
+#include "check/record_findings.h"
 #include "data/customer_data_source.h"
 #include "platform/code_page.h"
-#include "review/field_width_validator.h"
+#include "review/error_list_window.h"
 #include "review/frm_rekapitular.h"
 #include "review/recapitulation.h"
 #include "review/record_search.h"
 #include "review/review_check_view.h"
+#include "shell/box_validator.h"
 #include "shell/form_widgets.h"
 #include "shell/record_binding.h"
 #include "shell/report_form.h"
 #include "shell/screen_messages.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStyle>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,15 +39,16 @@ constexpr int kBandHeight = 92;
 constexpr int kProgressHeight = 14;
 
 const char* const kNotFoundMessage = "Ne e najden brojot koj se bara";
+const char* const kNoErrorListMessage =
+    "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.";
 
 } // namespace
 
-frmKontrola::frmKontrola(AppServices services, const ReportFile& file, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services)
+frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* parent)
+    : Screen(platform, parent)
 {
     setObjectName(QStringLiteral("frmKontrola"));
     setWindowTitle(QStringLiteral("Pregled i kontrola na prijavi..."));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -79,7 +83,15 @@ frmKontrola::frmKontrola(AppServices services, const ReportFile& file, QWidget* 
 
     for (int i = 0; i < kFieldCount; ++i) {
         QLineEdit* box = form_->boxes()[i];
-        box->setValidator(new FieldWidthValidator(fieldWidth(fieldAt(i)), box));
+        new BoxValidator(box, fieldWidth(fieldAt(i)));
+        // In review mode the binding keeps the edit in the store; a new
+        // report lives in the boxes until it is saved.
+        connect(box, &QLineEdit::textEdited, this, [this, box] {
+            if (!reviewMode())
+                newReportTyped_ = true;
+            if (findingsShown_)
+                paintBox(box, BoxColour::Silver);
+        });
     }
     setTabOrder();
 
@@ -88,8 +100,10 @@ frmKontrola::frmKontrola(AppServices services, const ReportFile& file, QWidget* 
     prgView->hide();
     store_ = std::make_unique<CustomerDataSource>(
         CustomerDataSource::Options{file.path, file.isNew},
-        services_.files, services_.boxes);
+        services().files, services().boxes);
     bind();
+    // The findings shown on a record go when another record is shown.
+    store_->rsCustomers.addCursorListener([this] { clearFindings(); });
     RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
     RecordPosition = RecordTotal > 0 ? 1 : 0;
     enterMode();
@@ -115,6 +129,13 @@ void frmKontrola::buildMenu(QMenuBar* bar)
          &frmKontrola::searchByMasterNumber);
     item("mnuPoRedenBroj", "Po R&eden broj", QKeySequence(Qt::CTRL | Qt::Key_R),
          &frmKontrola::searchByPosition);
+
+    mnuGRESKI = bar->addMenu(QStringLiteral("&GRESKI"));
+    mnuGRESKI->setObjectName(QStringLiteral("mnuGRESKI"));
+    QAction* list = mnuGRESKI->addAction(QStringLiteral("&Lista na greski..."), this,
+                                         &frmKontrola::showErrorList);
+    list->setObjectName(QStringLiteral("mnuListaNaGreski"));
+    list->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 void frmKontrola::buildBand(QWidget* band)
@@ -187,8 +208,11 @@ void frmKontrola::enterMode()
     for (QToolButton* b : {cmdFirst, cmdPrev, cmdNext, cmdLast})
         b->setVisible(review);
     cmdKontrola->setEnabled(review);
-    for (QAction* item : mnuPREBARUVANJE->actions())
-        item->setEnabled(review);
+    for (QMenu* menu : {mnuPREBARUVANJE, mnuGRESKI})
+        for (QAction* item : menu->actions())
+            item->setEnabled(review);
+    if (errorList_)
+        errorList_->table()->setEnabled(review);
     const bool editable = !review || store_->rsCustomers.hasCurrent();
     for (QLineEdit* box : form_->boxes())
         box->setReadOnly(!editable);
@@ -229,7 +253,7 @@ void frmKontrola::previous()
     if (busy_ || !reviewMode())
         return;
     if (RecordPosition - 1 < 1)
-        tell(services_.boxes, kFirstRecordMessage);
+        tell(services().boxes, kFirstRecordMessage);
     else
         moveTo(RecordPosition - 1);
     showCounters();
@@ -240,7 +264,7 @@ void frmKontrola::next()
     if (busy_ || !reviewMode())
         return;
     if (RecordPosition + 1 > RecordTotal)
-        tell(services_.boxes, kLastRecordMessage);
+        tell(services().boxes, kLastRecordMessage);
     else
         moveTo(RecordPosition + 1);
     showCounters();
@@ -254,14 +278,18 @@ void frmKontrola::addNew()
         return;
     Recordset& records = store_->rsCustomers;
     if (records.RecordCount() >= kMaxRecords) {
-        tell(services_.boxes, kStoreFullMessage, Icon::Exclamation);
+        tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
         return;
     }
     // A second "Nova Prijava" before "Snimi" restarts the same new report.
+    if (newReportTyped_ && !mayDropNewReport())
+        return;
     if (NewRecordPending == 0)
         positionBeforeNew_ = RecordPosition;
     binding_.reset();
+    clearFindings();
     NewRecordPending = 1;
+    newReportTyped_ = false;
     for (QLineEdit* box : form_->boxes())
         box->clear();
     RecordTotal = static_cast<std::int16_t>(records.RecordCount() + 1);
@@ -272,8 +300,12 @@ void frmKontrola::addNew()
 
 void frmKontrola::save()
 {
-    if (busy_)
-        return;
+    if (!busy_)
+        saveNow();
+}
+
+bool frmKontrola::saveNow()
+{
     Recordset& records = store_->rsCustomers;
     std::array<std::string, kFieldCount> values;
     for (int i = 0; i < kFieldCount; ++i)
@@ -281,31 +313,42 @@ void frmKontrola::save()
 
     if (NewRecordPending) {
         if (!records.AddNew()) {
-            tell(services_.boxes, kStoreFullMessage, Icon::Exclamation);
-            return;
+            tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
+            return false;
         }
     } else if (!records.MoveTo(RecordPosition - 1)) {
-        return; // no record to overwrite (an empty file)
+        return true; // no record to overwrite (an empty file)
     }
     for (int i = 0; i < kFieldCount; ++i)
         records.setField(fieldAt(i), values[i]);
-    records.Update();
     // The rewrite leaves the store after its last record; the boxes keep
     // showing the saved record meanwhile, also beside a failure message.
     if (binding_)
         binding_->setDeferred(true);
-    store_->WriteToFile();
-    NewRecordPending = 0;
+    const bool saved = store_->WriteToFile();
+    if (saved) {
+        NewRecordPending = 0;
+        newReportTyped_ = false;
+        reportSave(*store_);
+    } else {
+        // A new report not written stays a new report, on the screen only,
+        // for the next "Snimi".
+        records.CancelUpdate();
+    }
     records.MoveTo(RecordPosition - 1);
     if (binding_)
         binding_->setDeferred(false);
     enterMode();
+    return saved;
 }
 
 void frmKontrola::preview()
 {
     if (busy_ || reviewMode())
         return;
+    if (newReportTyped_ && !mayDropNewReport())
+        return;
+    newReportTyped_ = false;
     if (NewRecordPending) {
         // Abandoned: nothing was appended, so the counters go back as they were.
         NewRecordPending = 0;
@@ -326,14 +369,14 @@ std::string frmKontrola::askSearch(const char* prompt)
     request.title = "Prebaruvanje";
     request.prompt = prompt;
     request.defaultText = LastSearchText.toStdString();
-    const std::string answer = services_.boxes.input(request);
+    const std::string answer = services().boxes.input(request);
     LastSearchText = QString::fromStdString(answer);
     return answer;
 }
 
 void frmKontrola::notFound()
 {
-    tell(services_.boxes, kNotFoundMessage);
+    tell(services().boxes, kNotFoundMessage);
 }
 
 void frmKontrola::searchByField(Field field, const char* prompt)
@@ -405,7 +448,7 @@ void frmKontrola::recapitulate()
     busy_ = false;
 
     if (!recap.unreadable().empty())
-        tell(services_.boxes, unreadableAmountsMessage(recap.unreadable()), Icon::Information,
+        tell(services().boxes, unreadableAmountsMessage(recap.unreadable()), Icon::Information,
              "KONTROLA");
     if (!rekap_)
         rekap_ = new frmRekapitular(this);
@@ -430,10 +473,10 @@ void frmKontrola::check()
 
     binding_->setDeferred(true);
     ReviewCheckView view(store_->rsCustomers, *binding_, form_->boxes(), *txtPozicija, *prgView,
-                         RecordPosition);
-    RunBoxes boxes(services_.boxes, view);
+                         RecordPosition, [this] { return abandoned(); });
+    RunBoxes boxes(services().boxes, view);
     const CheckRunResult result =
-        runCheck(*store_, view, boxes, services_.files, services_.clock);
+        runCheck(*store_, view, boxes, services().files, services().clock);
     binding_->setDeferred(false);
     prgView->hide();
 
@@ -455,15 +498,100 @@ void frmKontrola::check()
     menuBar_->setEnabled(true);
     enterMode();
     cmdKontrola->setFocus();
+    if (abandoned())
+        return;
+    // The failed file's findings beside the screen; an open list is read anew.
+    if (result.verdict == CheckVerdict::Failed || (errorList_ && errorList_->isVisible()))
+        if (loadErrorList() && result.verdict == CheckVerdict::Failed)
+            presentErrorList();
 }
 
-void frmKontrola::closeEvent(QCloseEvent* event)
+// --- The error list ---------------------------------------------------------
+
+bool frmKontrola::loadErrorList()
 {
-    if (busy_) {
-        event->ignore();
+    const std::string path = errorListName(store_->fileName()).path;
+    ReadResult read = readWhole(services().files, path);
+    if (!read.status.ok) {
+        if (read.status.missing)
+            tell(services().boxes, kNoErrorListMessage, Icon::Information, "KONTROLA");
+        else
+            tell(services().boxes, read.status.error);
+        return false;
+    }
+    if (!errorList_) {
+        errorList_ = new ErrorListWindow(this);
+        connect(errorList_, &ErrorListWindow::recordChosen, this, &frmKontrola::showFindingsOf);
+        // Beside the screen, where there is room.
+        errorList_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    errorList_->showList(path, read.status.modified, std::move(read.bytes));
+    return true;
+}
+
+void frmKontrola::presentErrorList()
+{
+    errorList_->show();
+    errorList_->raise();
+    errorList_->activateWindow();
+}
+
+void frmKontrola::showErrorList()
+{
+    if (busy_ || !reviewMode())
+        return;
+    if (loadErrorList())
+        presentErrorList();
+}
+
+void frmKontrola::showFindingsOf(int record)
+{
+    if (busy_ || !reviewMode())
+        return;
+    raise();
+    activateWindow();
+    if (record < 1 || record > store_->rsCustomers.RecordCount()) {
+        notFound();
         return;
     }
-    event->accept();
+    moveTo(record);
+    showCounters();
+    const auto colours = findingColours(store_->rsCustomers.record(record - 1),
+                                        currentTwoDigitYear(services().clock));
+    for (int i = 0; i < kFieldCount; ++i) {
+        paintBox(form_->boxes()[i], colours[i]);
+        findingsShown_ = findingsShown_ || colours[i] != BoxColour::Silver;
+    }
+}
+
+void frmKontrola::clearFindings()
+{
+    if (!findingsShown_)
+        return;
+    findingsShown_ = false;
+    for (QLineEdit* box : form_->boxes())
+        paintBox(box, BoxColour::Silver);
+}
+
+bool frmKontrola::mayClose()
+{
+    if (busy_)
+        return false;
+    if (!store_->hasUnsavedChanges() && !newReportTyped_)
+        return true;
+    MessageRequest question;
+    question.text = kUnsavedChangesQuestion;
+    question.icon = Icon::Exclamation;
+    question.buttons = Buttons::YesNoCancel;
+    question.defaultButton = Answer::Yes;
+    switch (services().boxes.message(question)) {
+    case Answer::Yes:
+        return saveNow();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace dorvik

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "data/report_record.h"
+#include "review/error_list_window.h"
 #include "review/frm_rekapitular.h"
-#include "shell/app_services.h"
+#include "shell/screen.h"
 
 #include <QPointer>
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -28,11 +28,11 @@ class RecordBinding;
 class ReportForm;
 
 
-class frmKontrola : public QWidget {
+class frmKontrola : public Screen {
     Q_OBJECT
 public:
     // Loads the file into a store of its own.
-    frmKontrola(AppServices services, const ReportFile& file, QWidget* parent = nullptr);
+    frmKontrola(AppServices platform, const ReportFile& file, QWidget* parent = nullptr);
     ~frmKontrola() override;
 
     // The commands, as the buttons and the menu items call them.
@@ -48,13 +48,20 @@ public:
     void searchByPersonalNumber(); // mnuPoLicenBr
     void searchByMasterNumber();   // mnuPoMaticenBr
     void searchByPosition();       // mnuPoRedenBroj
+    void showErrorList();          // mnuListaNaGreski
+    // Shows the record with the 1-based number, as a search by position
+    // does, with the boxes of its findings painted.
+    void showFindingsOf(int record);
+
+    // The error list window, once opened.
+    ErrorListWindow* errorList() const { return errorList_; }
 
     ReportForm* form() const { return form_; }
     // The recapitulation window, while it is open.
     frmRekapitular* rekapitular() const { return rekap_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool mayClose() override;
 
 private:
     void buildBand(QWidget* band);
@@ -67,10 +74,15 @@ private:
     void moveTo(int position);
     void showCounters();
     void searchByField(Field field, const char* prompt);
+    // "Snimi": true when the file was written (or there was nothing to write).
+    bool saveNow();
+    // Reads the list into its window (made on first use); false after
+    // telling the user why not.
+    bool loadErrorList();
+    void presentErrorList();
+    void clearFindings();
     std::string askSearch(const char* prompt);
     void notFound();
-
-    AppServices services_;
 
     ReportForm* form_ = nullptr;
     QProgressBar* prgView = nullptr;
@@ -87,6 +99,8 @@ private:
     QToolButton* cmdKontrola = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QMenu* mnuPREBARUVANJE = nullptr;
+    QMenu* mnuGRESKI = nullptr;
+    QPointer<ErrorListWindow> errorList_;
 
     // The store before the binding: the binding lets go of the store first.
     std::unique_ptr<CustomerDataSource> store_;
@@ -100,6 +114,10 @@ private:
     QString LastSearchText;
     // The position shown before "Nova Prijava", for an abandoned new report.
     std::int16_t positionBeforeNew_ = 0;
+    // The user typed into the boxes of a new report since it was started or saved.
+    bool newReportTyped_ = false;
+    // Boxes are painted with the findings of the record shown.
+    bool findingsShown_ = false;
     bool busy_ = false;
 };
 

@@ -4,7 +4,7 @@
 
 namespace dorvik {
 
-QWidget* openReviewScreen(AppServices services, const ReportFile& file)
+Screen* openReviewScreen(AppServices services, const ReportFile& file)
 {
     auto* screen = new frmKontrola(services, file);
     screen->show();

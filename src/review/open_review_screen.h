@@ -1,14 +1,12 @@
 // Opening the review screen from the main window.
 #pragma once
 
-#include "shell/app_services.h"
-
-class QWidget;
+#include "shell/screen.h"
 
 namespace dorvik {
 
 // Creates the review screen over the file, shows it modeless and returns it;
 // it is deleted when closed.
-QWidget* openReviewScreen(AppServices services, const ReportFile& file);
+Screen* openReviewScreen(AppServices services, const ReportFile& file);
 
 } // namespace dorvik

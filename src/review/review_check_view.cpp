@@ -12,9 +12,10 @@ namespace dorvik {
 
 ReviewCheckView::ReviewCheckView(Recordset& records, RecordBinding& binding,
                                  const std::array<QLineEdit*, kFieldCount>& boxes,
-                                 QLineEdit& position, QProgressBar& progress, int shownPosition)
+                                 QLineEdit& position, QProgressBar& progress, int shownPosition,
+                                 std::function<bool()> stopped)
     : records_(records), binding_(binding), boxes_(boxes), positionBox_(position),
-      progress_(progress), position_(shownPosition)
+      progress_(progress), position_(shownPosition), stopped_(std::move(stopped))
 {
     sinceShown_.start();
 }
@@ -91,8 +92,17 @@ void ReviewCheckView::showIfDue()
 
 Answer RunBoxes::message(const MessageRequest& request)
 {
+    if (!request.finding) {
+        view_.showNow();
+        return inner_.message(request);
+    }
+    if (quiet_)
+        return Answer::Ok;
     view_.showNow();
-    return inner_.message(request);
+    bool ticked = false;
+    const Answer answer = inner_.messageWithCheckBox(request, kQuietFindingsCheckBox, ticked);
+    quiet_ = ticked;
+    return answer;
 }
 
 std::string RunBoxes::input(const InputRequest& request)

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 class QProgressBar;
@@ -28,9 +29,10 @@ class Recordset;
 
 class ReviewCheckView : public CheckRunView {
 public:
+    // stopped: whether the screen was closed under the run.
     ReviewCheckView(Recordset& records, RecordBinding& binding,
                     const std::array<QLineEdit*, kFieldCount>& boxes, QLineEdit& position,
-                    QProgressBar& progress, int shownPosition);
+                    QProgressBar& progress, int shownPosition, std::function<bool()> stopped);
 
     std::string fieldText(Field field) override;
     std::string_view fieldView(Field field, std::string& scratch) override;
@@ -38,6 +40,7 @@ public:
     void showPosition(int position) override;
     void showProgress(int maximum, int value) override;
     void hideProgress() override;
+    bool stopped() override { return stopped_(); }
 
     // Brings the boxes, the position and the bar up to the record under test.
     void showNow();
@@ -54,10 +57,16 @@ private:
     int maximum_ = 0;
     int value_ = 0;
     QElapsedTimer sinceShown_;
+    std::function<bool()> stopped_;
 };
 
+inline constexpr const char* kQuietFindingsCheckBox = "Ne prikazuvaj gi ostanatite poraki";
+
 // The user's boxes during a run: each box opens only after the screen shows
-// the record it speaks of.
+// the record it speaks of. Every finding's box carries the check box
+// "Ne prikazuvaj gi ostanatite poraki"; once it is ticked, the run's further
+// findings are confirmed without a box (they are listed and painted all the
+// same). The question and the verdict always show.
 class RunBoxes : public UserBoxes {
 public:
     RunBoxes(UserBoxes& inner, ReviewCheckView& view) : inner_(inner), view_(view) {}
@@ -69,6 +78,7 @@ public:
 private:
     UserBoxes& inner_;
     ReviewCheckView& view_;
+    bool quiet_ = false;
 };
 
 } // namespace dorvik

@@ -37,11 +37,10 @@ void RecordBinding::refresh()
 void RecordBinding::show(const ReportRecord* record)
 {
     refreshing_ = true;
-    for (int i = 0; i < kFieldCount; ++i) {
-        const QString text = record ? bytesToText(record->value(fieldAt(i))) : QString();
-        if (boxes_[i]->text() != text)
-            boxes_[i]->setText(text);
-    }
+    // Every box is set, also where the text stays the same: setting it ends
+    // the box's undo history, which must never reach into another record.
+    for (int i = 0; i < kFieldCount; ++i)
+        boxes_[i]->setText(record ? bytesToText(record->value(fieldAt(i))) : QString());
     refreshing_ = false;
 }
 

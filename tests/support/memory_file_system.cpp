@@ -10,7 +10,8 @@ public:
 
     bool write(std::string_view bytes) override
     {
-        if (!fs_.writeError.empty()) {
+        if (failed_ || buffer_.size() + bytes.size() > fs_.writeRoom) {
+            failed_ = true;
             error_ = fs_.writeError;
             return false;
         }
@@ -20,6 +21,8 @@ public:
 
     bool commit() override
     {
+        if (failed_)
+            return false;
         if (!fs_.commitError.empty()) {
             error_ = fs_.commitError;
             return false;
@@ -37,6 +40,7 @@ private:
     std::string path_;
     std::string buffer_;
     std::string error_;
+    bool failed_ = false;
 };
 
 } // namespace
@@ -51,14 +55,22 @@ ReadStatus MemoryFileSystem::readBlocks(const std::string& path, ByteSink& sink)
         status.error = "No such file or directory";
         return status;
     }
-    sink.expectSize(it->second.size());
-    sink.consume(it->second);
-    if (!readError.empty()) {
-        status.ok = false;
-        status.error = readError;
-        return status;
+    const std::string_view bytes = it->second;
+    sink.expectSize(bytes.size());
+    const std::size_t block = blockSize == 0 ? bytes.size() + 1 : blockSize;
+    for (std::size_t at = 0, blocks = 0;; at += block, ++blocks) {
+        if (static_cast<int>(blocks) == failReadAfterBlocks) {
+            status.ok = false;
+            status.error = readError;
+            return status;
+        }
+        if (at >= bytes.size())
+            break;
+        if (!sink.consume(bytes.substr(at, block)))
+            return status;
     }
     status.fingerprint = it->second;
+    status.modified = 1'070'000'000 + static_cast<std::time_t>(commits);
     return status;
 }
 

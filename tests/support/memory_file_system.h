@@ -1,8 +1,10 @@
-// Files held in memory, with failures to inject at each step of a write.
+// Files held in memory, read in blocks, with failures to inject at each
+// step of a read or a write.
 #pragma once
 
 #include "platform/file_system.h"
 
+#include <cstddef>
 #include <map>
 #include <string>
 
@@ -12,11 +14,18 @@ class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
 
-    // Failures to inject; the text is what the platform would say.
-    std::string readError;   // reading any file fails after handing its bytes over
-    std::string openError;   // starting a write fails
-    std::string writeError;  // the first write fails
-    std::string commitError; // the commit fails
+    // Reading: the bytes go in blocks of this size (0: one block); after
+    // this many blocks (-1: never) the read fails with readError.
+    std::size_t blockSize = 0;
+    int failReadAfterBlocks = -1;
+    std::string readError = "Input/output error";
+
+    // Writing: the text is what the platform would say. A write fails once
+    // the file would grow past writeRoom bytes.
+    std::string openError;
+    std::string commitError;
+    std::size_t writeRoom = std::string::npos;
+    std::string writeError = "No space left on device";
     int commits = 0;
 
     // A file's fingerprint is its bytes: equal exactly when the files are.

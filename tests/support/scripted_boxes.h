@@ -5,6 +5,8 @@
 
 #include "platform/user_boxes.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -15,6 +17,7 @@ namespace dorvik::testing {
 struct ShownBox {
     enum class Kind { Message, Input, OpenFile } kind;
     MessageRequest message;
+    std::string checkBox; // the check box's caption, if the box had one
     InputRequest input;
     FileDialogRequest file;
 };
@@ -24,28 +27,40 @@ public:
     using Hook = std::function<void(const ShownBox&)>;
 
     // Answers for message boxes, in order. When the script runs dry, a
-    // message box answers OK (or No for a Yes/No question).
+    // message box answers OK (or No, or Cancel: its escape answer).
     void answer(Answer a) { answers_.push_back(a); }
+    // Whether the check box of the next box that has one is left ticked.
+    void tick(bool ticked) { ticks_.push_back(ticked); }
     void answerInput(std::string text) { inputs_.push_back(std::move(text)); }
     void answerFile(std::string path) { files_.push_back(std::move(path)); }
     // Runs while each box is open.
     void onShow(Hook hook) { hook_ = std::move(hook); }
 
     Answer message(const MessageRequest& request) override;
+    Answer messageWithCheckBox(const MessageRequest& request, const std::string& checkBox,
+                               bool& ticked) override;
     std::string input(const InputRequest& request) override;
     std::string openFile(const FileDialogRequest& request) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The texts of the message boxes shown, in order.
-    std::vector<std::string> messageTexts() const;
+    std::vector<std::string> texts() const;
     void clear() { shown_.clear(); }
 
 private:
+    void record(ShownBox box);
+    Answer show(ShownBox box);
+
     std::deque<Answer> answers_;
+    std::deque<bool> ticks_;
     std::deque<std::string> inputs_;
     std::deque<std::string> files_;
     std::vector<ShownBox> shown_;
     Hook hook_;
 };
+
+// Whether a message box had this title, text, icon and buttons.
+::testing::AssertionResult isBox(const ShownBox& box, std::string_view title, std::string_view text,
+                                 Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
 
 } // namespace dorvik::testing

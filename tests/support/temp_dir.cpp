@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -40,31 +39,6 @@ void writeBytes(const std::string& path, std::string_view bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string recordLine(int seed)
-{
-    // Godina, LicenBroj, MaticenBroj, RegistarskiBroj: all pass their checks.
-    std::string line = "99";
-    line += "1111111181";
-    line += "1111111111111";
-    line += "1234567897";
-    std::string name = "Ime Prezime " + std::to_string(seed);
-    name.resize(35, ' ');
-    line += name;
-    std::string firm = "Firma DOO Skopje";
-    firm.resize(35, ' ');
-    line += firm;
-    line += "0101";      // PeriodOd
-    line += "3112";      // PeriodDo
-    line += "1200";      // Mesec
-    line += "2088";      // VkRabCasovi
-    line += "000150000"; // Denari
-    line += "0000";      // Boleduvanje
-    line += "0000";      // EfektStaz
-    line += "     ";     // StepenZgolem
-    line += "0000";      // SifraStaz
-    return line;
 }
 
 } // namespace dorvik::testing

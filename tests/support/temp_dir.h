@@ -1,5 +1,5 @@
 // A temporary folder for a test, removed with everything in it afterwards,
-// and small helpers for report files.
+// and reading and writing whole files in it.
 #pragma once
 
 #include <filesystem>
@@ -24,10 +24,5 @@ private:
 
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, std::string_view bytes);
-
-// A valid 147-byte record line; fields not given keep a correct default.
-// Fields are in file order; the defaults form a record that passes every
-// check rule (year 99, period 0101-3112, 12 months, 2088 hours).
-std::string recordLine(int seed = 0);
 
 } // namespace dorvik::testing

@@ -1,0 +1,114 @@
+#include "review/error_list_window.h"
+
+#include "platform/code_page.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace dorvik {
+
+void ErrorListModel::setList(std::string bytes)
+{
+    beginResetModel();
+    bytes_ = std::move(bytes);
+    rows_ = readErrorListRows(bytes_);
+    endResetModel();
+}
+
+std::optional<int> ErrorListModel::record(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    return rows_[static_cast<std::size_t>(row)].record;
+}
+
+int ErrorListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ErrorListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ErrorListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const ErrorListRow& row = rows_[static_cast<std::size_t>(index.row())];
+    if (index.column() == 0)
+        return row.record ? QString::number(*row.record) : QString();
+    return bytesToText(row.text);
+}
+
+QVariant ErrorListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return {};
+    return section == 0 ? QStringLiteral("Slog") : QStringLiteral("Opis na greskite");
+}
+
+ErrorListWindow::ErrorListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmListaNaGreski"));
+    setWindowTitle(QStringLiteral("Lista na greski"));
+
+    source_ = new QLabel(this);
+    source_->setObjectName(QStringLiteral("lblLista"));
+    source_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    model_ = new ErrorListModel(this);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("tblGreski"));
+    // The descriptions line up in their columns of blanks as in the file.
+    QFont fixed(QStringLiteral("Liberation Mono"));
+    fixed.setStyleHint(QFont::Monospace);
+    table_->setFont(fixed);
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    // Every row one line high: the view then never measures the rows.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setColumnWidth(0, table_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+    connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
+        if (const auto record = model_->record(index.row()))
+            emit recordChosen(*record);
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(source_);
+    layout->addWidget(table_);
+    resize(640, 420);
+}
+
+void ErrorListWindow::showList(const std::string& path, std::optional<std::time_t> written,
+                               std::string bytes)
+{
+    QString line = QFile::decodeName(QByteArray::fromStdString(path));
+    if (written) {
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(*written));
+        line += QStringLiteral(", zapisana ") + QLocale().toString(when, QLocale::ShortFormat);
+    }
+    source_->setText(line);
+    model_->setList(std::move(bytes));
+    if (model_->rowCount() > 0)
+        table_->setCurrentIndex(model_->index(0, 0));
+}
+
+QString ErrorListWindow::sourceLine() const
+{
+    return source_->text();
+}
+
+} // namespace dorvik
