@@ -38,7 +38,8 @@ QLineEdit* valueBox(const char* name, int width, const char* colour, Qt::Alignme
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
     box->setFont(formFont());
-    box->setFixedWidth(width);
+    if (width > 0)
+        box->setFixedWidth(width);
     box->setAlignment(align | Qt::AlignVCenter);
     box->setToolTip(tooltip);
     box->setStyleSheet(QStringLiteral("QLineEdit { background-color: white; color: %1;"
@@ -62,7 +63,7 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     setFixedSize(kWidth, kHeight);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 30, 20, 30);
+    layout->setContentsMargins(14, 30, 14, 30);
     layout->setSpacing(18);
 
     auto* company = new QLabel(QStringLiteral("Elmarin"), this);
@@ -85,8 +86,11 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     const char* navy = "rgb(0,0,128)";
     txtReg = valueBox("txtReg", 130, navy, Qt::AlignLeft,
                       QStringLiteral("Registarski broj na obvrznikot"), this);
-    txtIme = valueBox("txtIme", 240, navy, Qt::AlignLeft,
+    txtIme = valueBox("txtIme", 0, navy, Qt::AlignLeft,
                       QStringLiteral("Naziv i sediste na obvrznikot"), this);
+    // Room for a name of 35 of the widest letters.
+    txtIme->setFixedWidth(txtIme->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('W')))
+                          + 12);
     txtSlogovi = valueBox("txtSlogovi", 100, navy, Qt::AlignLeft,
                           QStringLiteral("Vkupno procitani slogovi"), this);
     txtZbirnaMasa = valueBox("txtZbirnaMasa", 180, "rgb(192,0,0)", Qt::AlignRight,
@@ -97,22 +101,27 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(14);
     int row = 0;
-    auto addLine = [&](const QString& text, QLineEdit* box, QWidget* after = nullptr) {
+    // wide: the box starts right after its own label, not under the others.
+    auto addLine = [&](const QString& text, QLineEdit* box, QWidget* after = nullptr,
+                       bool wide = false) {
         QLabel* label = caption(text, this);
         label->setMinimumWidth(label->sizeHint().width());
-        grid->addWidget(label, row, 0);
         auto* cell = new QHBoxLayout;
         cell->setSpacing(8);
+        if (wide)
+            cell->addWidget(label);
+        else
+            grid->addWidget(label, row, 0);
         cell->addWidget(box);
         if (after)
             cell->addWidget(after);
         cell->addStretch(1);
-        grid->addLayout(cell, row, 1);
+        grid->addLayout(cell, row, wide ? 0 : 1, 1, wide ? 2 : 1);
         ++row;
     };
     auto addRule = [&] { grid->addWidget(rule(this), row++, 0, 1, 2); };
     addLine(QStringLiteral("Registarski broj na obvrznikot za uplata na pridonesi:"), txtReg);
-    addLine(QStringLiteral("Naziv i sedi{te na obvrznikot:"), txtIme);
+    addLine(QStringLiteral("Naziv i sedi{te na obvrznikot:"), txtIme, nullptr, true);
     addRule();
     addLine(QStringLiteral("Vkupno pro~itani slogovi dojaveni na disketa :"), txtSlogovi);
     addRule();

@@ -1,14 +1,22 @@
 #include "app/main_window.h"
 
+#include "data/customer_data_source.h"
+#include "memory_file_system.h"
 #include "platform/settings_store.h"
+#include "records.h"
+#include "review/frm_kontrola.h"
 #include "scripted_boxes.h"
 #include "shell/module1.h"
+#include "shell/report_form.h"
 #include "temp_dir.h"
-#include "memory_file_system.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -46,52 +54,35 @@ struct MainWindowTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(MainWindowTest, MenusInOrderWithTheirCaptions)
+TEST_F(MainWindowTest, MenusAndTheVersion)
 {
     MainWindow window(services, settings);
-    EXPECT_EQ(window.windowTitle(), "Dorvik");
     QStringList titles;
     for (QAction* menu : window.menuBar()->actions())
         titles << menu->text();
     EXPECT_EQ(titles, (QStringList{"&IZBOR", "&PRENOS", "&KONTROLA", "&POMOS"}));
-    auto* exit = window.findChild<QAction*>("mnuFileExit");
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->text(), "K&raj");
-    EXPECT_FALSE(window.findChild<QAction*>("mnuFileBar5")->isVisible());
-    EXPECT_EQ(window.findChild<QAction*>("mnuFileOpen")->text(),
-              "&Kontrola i korekcija na prijavi...");
-    EXPECT_EQ(window.findChild<QAction*>("mnuPrenosNaPrijavi")->text(), "Vnos na prijavi");
-    EXPECT_TRUE(window.findChild<QAction*>("mnuHelpBar0")->isSeparator());
-
+    auto* help = window.findChild<QMenu*>("mnuHelp");
+    EXPECT_FALSE(help->actionGeometry(window.findChild<QAction*>("mnuHelpBar0")).isEmpty());
+    auto* file = window.findChild<QMenu*>("mnuFile");
+    EXPECT_TRUE(file->actionGeometry(window.findChild<QAction*>("mnuFileBar5")).isEmpty());
     window.findChild<QAction*>("mnuHelpAbout")->trigger();
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].message.text, "Verzija na programot 1.0.0");
-    EXPECT_EQ(boxes.shown()[0].message.title, "Dorvik");
+    EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", "Verzija na programot 1.0.0"));
 }
 
-TEST_F(MainWindowTest, PlacementDefaultsStoredOnCloseButNotWhenMinimized)
+TEST_F(MainWindowTest, PlacementComesBackToThePixelAndIsNotStoredWhenMinimized)
 {
     {
         MainWindow window(services, settings);
         EXPECT_EQ(window.pos(), QPoint(67, 67)); // 1000 twips
         EXPECT_EQ(window.size(), QSize(433, 433)); // 6500 twips
-        window.show();
-        window.close();
-        EXPECT_EQ(settings.values["Settings/MainWidth"], 433 * 15);
-    }
-    // A stored placement comes back to the pixel, run after run.
-    settings.values["Settings/MainLeft"] = 1500;
-    settings.values["Settings/MainTop"] = 2505;
-    settings.values["Settings/MainWidth"] = 9000;
-    settings.values["Settings/MainHeight"] = 7000;
-    for (int run = 0; run < 3; ++run) {
-        MainWindow window(services, settings);
         window.close();
     }
-    EXPECT_EQ(settings.values["Settings/MainLeft"], 1500);
-    EXPECT_EQ(settings.values["Settings/MainTop"], 2505);
+    settings.values["Settings/MainLeft"] = 1508;   // 100.5 pixels
+    settings.values["Settings/MainHeight"] = 7000; // 466.7 pixels
+    for (int run = 0; run < 3; ++run)
+        MainWindow(services, settings).close();
+    EXPECT_EQ(settings.values["Settings/MainLeft"], 1515);
     EXPECT_EQ(settings.values["Settings/MainHeight"], 7005);
-
     settings.writes = 0;
     MainWindow minimized(services, settings);
     minimized.showMinimized();
@@ -99,58 +90,63 @@ TEST_F(MainWindowTest, PlacementDefaultsStoredOnCloseButNotWhenMinimized)
     EXPECT_EQ(settings.writes, 0);
 }
 
-TEST_F(MainWindowTest, ReviewCommandCancelOpensNothing)
+TEST_F(MainWindowTest, TheFileCommands)
 {
+    TempDir dir;
     MainWindow window(services, settings);
-    Module1::ReportFileName = "/earlier/FILE.TXT";
     Module1::NewReportFile = 1;
-    window.openForReview();
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    const FileDialogRequest& dialog = boxes.shown()[0].file;
-    EXPECT_EQ(dialog.title, "Otvori");
-    EXPECT_EQ(dialog.filter, "Only text (*.*)|*.*");
-    EXPECT_FALSE(dialog.initialFolder.empty());
-    EXPECT_FALSE(dialog.mayNotExist);
-    EXPECT_EQ(Module1::ReportFileName, "/earlier/FILE.TXT");
+    window.openForReview(); // cancelled
+    const FileDialogRequest& review = boxes.shown().at(0).file;
+    EXPECT_EQ(review.title, "Otvori");
+    EXPECT_EQ(review.filter, "Only text (*.*)|*.*");
+    EXPECT_FALSE(review.initialFolder.empty());
     EXPECT_EQ(Module1::NewReportFile, 0);
     EXPECT_TRUE(window.openScreens().empty());
-}
 
-TEST_F(MainWindowTest, EntryCommandCreatesANewFileEmpty)
-{
-    TempDir dir;
-    MainWindow window(services, settings);
-    const std::string path = dir.file("NOVA.TXT");
-    boxes.answerFile(path);
-    boxes.answer(Answer::Ok);
-    window.openForEntry();
-    const FileDialogRequest& dialog = boxes.shown()[0].file;
-    EXPECT_EQ(dialog.title, "Otvori nova datoteka za vnesuvanje ...");
-    EXPECT_TRUE(dialog.mayNotExist);
-    EXPECT_TRUE(dialog.initialFolder.empty());
-    EXPECT_EQ(Module1::ReportFileName, path);
-    EXPECT_EQ(Module1::NewReportFile, 1);
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
-    for (QWidget* screen : window.openScreens())
-        screen->close();
-}
-
-TEST_F(MainWindowTest, EntryCommandThatCannotCreateTheFileOpensNothing)
-{
-    TempDir dir;
-    MainWindow window(services, settings);
     boxes.answerFile(dir.file("no-such-folder/NOVA.TXT"));
     window.openForEntry();
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].kind, ShownBox::Kind::Message);
-    EXPECT_FALSE(boxes.shown()[1].message.text.empty());
-    EXPECT_EQ(Module1::NewReportFile, 0);
+    EXPECT_EQ(boxes.shown().at(2).kind, ShownBox::Kind::Message);
     EXPECT_TRUE(window.openScreens().empty());
+
+    const std::string path = dir.file("NOVA.TXT");
+    boxes.answerFile(path);
+    window.openForEntry();
+    const FileDialogRequest& entry = boxes.shown().at(3).file;
+    EXPECT_EQ(entry.title, "Otvori nova datoteka za vnesuvanje ...");
+    EXPECT_TRUE(entry.mayNotExist);
+    EXPECT_TRUE(entry.initialFolder.empty());
+    EXPECT_EQ(Module1::ReportFileName, path);
+    EXPECT_EQ(Module1::NewReportFile, 1);
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    QApplication::activeModalWidget()->close(); // the auto-fill dialog; then the screen shows
+    ASSERT_EQ(window.openScreens().size(), 1u);
+    window.openScreens()[0]->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST(Twips, RoundTripDoesNotCreep)
+TEST_F(MainWindowTest, ScreensTellSavesAndCloseNewestFirstUnlessOneRefuses)
 {
-    for (int px = -50; px < 3000; ++px)
-        ASSERT_EQ(twipsToPixels(pixelsToTwips(px)), px);
+    files.files["/a/P.TXT"] = fileOf(records(2));
+    MainWindow window(services, settings);
+    window.show();
+    window.openForReview("/a/P.TXT");
+    window.openForReview("/a/NEMA.TXT");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"No such file or directory"});
+    ASSERT_EQ(window.openScreens().size(), 2u);
+    auto* first = qobject_cast<frmKontrola*>(window.openScreens()[0]);
+    first->findChild<QToolButton*>("cmdRec")->click();
+    EXPECT_EQ(window.findChild<QLabel*>("lblStatusText")->text(), "Snimeni se 2 prijavi vo P.TXT.");
+
+    first->form()->box(Field::Firma)->setFocus();
+    first->form()->box(Field::Firma)->selectAll();
+    QTest::keyClicks(first->form()->box(Field::Firma), "Nova");
+    boxes.clear();
+    boxes.answer(Answer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(window.openScreens().size(), 1u); // the newest closed, the first stayed
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{kUnsavedChangesQuestion});
+    EXPECT_EQ(settings.writes, 0);
+    boxes.answer(Answer::No);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(files.files["/a/P.TXT"], fileOf(records(2)));
 }

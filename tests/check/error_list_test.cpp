@@ -1,4 +1,3 @@
-#include "check/check_run.h"
 #include "check/error_list.h"
 
 #include "memory_file_system.h"
@@ -7,96 +6,77 @@
 
 #include <filesystem>
 
-namespace dorvik {
-namespace {
+using namespace dorvik;
+using namespace dorvik::testing;
 
-TEST(ErrorListName, LosesTheLastFourCharactersOfTheNormalisedAbsolutePath)
+TEST(ErrorList, NamedAfterTheReportLessItsLastFourCharacters)
 {
-    EXPECT_EQ(errorListName("/mnt/a/PRIJAVA.TXT").path, "/mnt/a/PRIJAVA.err");
-    EXPECT_EQ(errorListName("/mnt/a/PRIJAVA").path, "/mnt/a/PRI.err"); // no extension: four go all the same
-    EXPECT_EQ(errorListName("/mnt/./a/../b/PRIJAVA.txt").path, "/mnt/b/PRIJAVA.err");
     const std::string cwd = std::filesystem::current_path().string();
-    EXPECT_EQ(errorListName("PRIJAVA.TXT").path, cwd + "/PRIJAVA.err");
-    EXPECT_EQ(errorListName("x/../PRIJAVA.TXT").path, cwd + "/PRIJAVA.err");
-
-    const ErrorListName name = errorListName("/mnt/a/PRIJAVA.TXT");
-    EXPECT_EQ(name.stem, "/mnt/a/PRIJAVA");
-    EXPECT_EQ(name.reportPath, "/mnt/a/PRIJAVA.TXT");
-}
-
-TEST(ErrorListName, NeverReachesIntoTheFolderNorCutsACharacter)
-{
-    // Four characters or fewer: the whole path, then ".err".
-    EXPECT_EQ(errorListName("/mnt/a/ABCD").stem, "/mnt/a/ABCD");
-    EXPECT_EQ(errorListName("/mnt/a/ABCD").path, "/mnt/a/ABCD.err");
-    EXPECT_EQ(errorListName("/mnt/a/X").path, "/mnt/a/X.err");
-    EXPECT_EQ(errorListName("/mnt/a/\u0436\u0436\u0436\u0436").path, "/mnt/a/\u0436\u0436\u0436\u0436.err");
-    EXPECT_EQ(errorListName("/mnt/a/ABCDE").path, "/mnt/a/A.err");
-    // UTF-8 characters count as one each.
-    EXPECT_EQ(errorListName("/mnt/a/\u043f\u0440\u0438\u0458\u0430\u0432\u0430.\u0442\u0445\u0442").path,
-              "/mnt/a/\u043f\u0440\u0438\u0458\u0430\u0432\u0430.err");
-    EXPECT_EQ(errorListName("/mnt/a/\u0453\u0430\u0431\u0432\u0433").path, "/mnt/a/\u0453.err");
-    // Bytes that are no UTF-8 count one each.
-    EXPECT_EQ(errorListName("/mnt/a/\xcf\xd0\xc8\xc4.TXT").path, "/mnt/a/\xcf\xd0\xc8\xc4.err");
-}
-
-TEST(ErrorListName, WouldReplaceTheReportOnlyWhenItIsNamedLikeTheList)
-{
-    EXPECT_TRUE(listWouldReplaceReport(errorListName("/mnt/a/X.err")));
+    const std::pair<const char*, std::string> cases[] = {
+        {"/mnt/a/PRIJAVA.TXT", "/mnt/a/PRIJAVA.err"},
+        {"/mnt/a/PRIJAVA", "/mnt/a/PRI.err"},
+        {"/mnt/./a/../b/PRIJAVA.txt", "/mnt/b/PRIJAVA.err"},
+        {"x/../PRIJAVA.TXT", cwd + "/PRIJAVA.err"},
+        // Never into the folder, never inside a character.
+        {"/mnt/a/ABCD", "/mnt/a/ABCD.err"},
+        {"/mnt/a/ABCDE", "/mnt/a/A.err"},
+        {"/mnt/a/\u0436\u0436\u0436\u0436", "/mnt/a/\u0436\u0436\u0436\u0436.err"},
+        {"/mnt/a/\u043f\u0440\u0438.\u0442\u0445\u0442", "/mnt/a/\u043f\u0440\u0438.err"},
+        {"/mnt/a/\xcf\xd0\xc8\xc4.TXT", "/mnt/a/\xcf\xd0\xc8\xc4.err"},
+    };
+    for (const auto& [report, list] : cases)
+        EXPECT_EQ(errorListName(report).path, list) << report;
+    EXPECT_EQ(errorListName("/mnt/a/PRIJAVA.TXT").stem, "/mnt/a/PRIJAVA");
     EXPECT_TRUE(listWouldReplaceReport(errorListName("/mnt/a/X.ERR")));
-    EXPECT_TRUE(listWouldReplaceReport(errorListName("/mnt/a/PRIJAVA.Err")));
-    EXPECT_FALSE(listWouldReplaceReport(errorListName("/mnt/a/X.er")));
-    EXPECT_FALSE(listWouldReplaceReport(errorListName("/mnt/a/.err")));
-    EXPECT_FALSE(listWouldReplaceReport(errorListName("/mnt/a/PRIJAVA.TXT")));
+    EXPECT_TRUE(listWouldReplaceReport(errorListName("/mnt/a/X.err")));
+    EXPECT_FALSE(listWouldReplaceReport(errorListName("/mnt/a/X.TXT")));
 }
 
-TEST(ErrorListContent, PrefixesHeaderAndFooter)
+TEST(ErrorList, AWriteThatFailsAnywhereIsAFailureAndCommitsNothing)
 {
-    std::string prefixes;
-    for (int record : {1, 25, 1234, 32767})
-        appendRecordPrefix(prefixes, record);
-    EXPECT_EQ(prefixes, "000001 ,000025 ,001234 ,032767 ,");
-
-    const std::string expected = "ELMARIN\r\n"
-                                 "A  R  H  I  V  A\r\n"
-                                 "_______________\r\n"
-                                 "\r\n\r\n\r\n"
-                                 "Kontrola na podatocite na datotekata:\r\n"
-                                 "A:/PRIJAVA\r\n"
-                                 "\r\n\r\n\r\n"
-                                 "Slog # ,  Opis na greskite...\r\n"
-                                 "_______________________________________________________________________________\r\n";
-    EXPECT_EQ(errorListHeader("A:/PRIJAVA"), expected);
-    EXPECT_EQ(kErrorListFooter, "_______________________________________________________________________________\r\n");
-}
-
-TEST(ErrorListWriter, WritesEverythingOnCloseAndNothingOnAFailure)
-{
-    testing::MemoryFileSystem files;
-    files.files["/l.err"] = "earlier";
-    {
+    const std::size_t header = errorListHeader("/a/B").size();
+    // Room for: nothing; the header; the header and a line, not the footer.
+    for (const std::size_t room : {std::size_t{0}, header, header + 12}) {
+        SCOPED_TRACE(room);
+        MemoryFileSystem files;
+        files.files["/a/B.err"] = "earlier";
+        files.writeRoom = room;
         ErrorListWriter list;
-        ASSERT_TRUE(list.open(files, "/l.err", "/l"));
-        // Many lines: more than one block reaches the file.
-        for (int i = 0; i < 5000; ++i)
-            ASSERT_TRUE(list.writeLine("000001 ,0123456789 Gr. mod 10 ,"));
-        EXPECT_EQ(files.files["/l.err"], "earlier");
-        ASSERT_TRUE(list.close());
-    }
-    const std::string& written = files.files["/l.err"];
-    EXPECT_EQ(written.size(), errorListHeader("/l").size() + 5000 * 33 + 81);
-    EXPECT_EQ(written.substr(written.size() - 81), kErrorListFooter);
-
-    files.files["/l.err"] = "earlier";
-    files.commitError = "No space left on device";
-    {
-        ErrorListWriter list;
-        ASSERT_TRUE(list.open(files, "/l.err", "/l"));
-        EXPECT_FALSE(list.close());
+        const bool opened = list.open(files, "/a/B.err", "/a/B");
+        const bool written = opened && list.writeLine(1, "x") && list.flush();
+        EXPECT_FALSE(opened && written && list.close());
+        EXPECT_FALSE(list.flush());
         EXPECT_EQ(list.error(), "No space left on device");
+        EXPECT_EQ(files.files["/a/B.err"], "earlier");
     }
-    EXPECT_EQ(files.files["/l.err"], "earlier");
+    MemoryFileSystem files;
+    files.commitError = "Input/output error";
+    ErrorListWriter list;
+    ASSERT_TRUE(list.open(files, "/a/B.err", "/a/B"));
+    EXPECT_FALSE(list.close());
+    EXPECT_EQ(list.error(), "Input/output error");
 }
 
-} // namespace
-} // namespace dorvik
+TEST(ErrorList, ReadBackRowByRow)
+{
+    const std::string list = errorListHeader("/a/B") + "000007 ,9A Gr. slog ,\r\n"
+                             + "012345 ,  x\r\n" + std::string(kErrorListFooter);
+    struct Case {
+        std::string bytes;
+        std::vector<std::pair<std::optional<int>, std::string>> rows;
+    };
+    const Case cases[] = {
+        {list, {{7, "9A Gr. slog ,"}, {12345, "  x"}}},
+        {errorListHeader("/a/B") + std::string(kErrorListFooter), {}},
+        {list.substr(0, list.size() - kErrorListFooter.size() - 2),
+         {{7, "9A Gr. slog ,"}, {12345, "  x"}}}, // cut short
+        {"000003 ,a\nnoise\r\r12 ,b\r\n00000x ,c", {{3, "a"}, {{}, "noise"}, {{}, "12 ,b"}, {{}, "00000x ,c"}}},
+        {"", {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::pair<std::optional<int>, std::string>> rows;
+        for (const ErrorListRow& row : readErrorListRows(c.bytes))
+            rows.emplace_back(row.record, std::string(row.text));
+        EXPECT_EQ(rows, c.rows) << c.bytes;
+    }
+}

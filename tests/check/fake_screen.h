@@ -3,6 +3,7 @@
 #pragma once
 
 #include "check/check_run.h"
+#include "records.h"
 
 #include <array>
 #include <string>
@@ -13,39 +14,24 @@ namespace dorvik::testing {
 
 class FakeScreen : public CheckRunView {
 public:
-    // Starts from a report line, cut into its fields.
-    explicit FakeScreen(const std::string& line = {})
+    explicit FakeScreen(const std::string& line = testing::recordLine())
     {
-        if (line.size() == static_cast<std::size_t>(kRecordLength))
-            for (int i = 0; i < kFieldCount; ++i)
-                texts[i] = line.substr(fieldOffset(fieldAt(i)), FieldWidths[i]);
+        for (int i = 0; i < kFieldCount; ++i)
+            texts[i] = fieldOf(line, fieldAt(i));
     }
 
     std::string& text(Field f) { return texts[static_cast<int>(f)]; }
-    BoxColour colour(Field f) const { return colours[static_cast<int>(f)]; }
 
     std::string fieldText(Field field) override { return texts[static_cast<int>(field)]; }
-    void setColour(Field field, BoxColour colour) override
-    {
-        colours[static_cast<int>(field)] = colour;
-        paints.emplace_back(field, colour);
-    }
+    void setColour(Field field, BoxColour colour) override { paints.emplace_back(field, colour); }
     void showPosition(int position) override { positions.push_back(position); }
-    void showProgress(int maximum, int value) override
-    {
-        progressVisible = true;
-        progressMaximum = maximum;
-        progressValue = value;
-    }
-    void hideProgress() override { progressVisible = false; }
+    void showProgress(int maximum, int value) override { progress.emplace_back(maximum, value); }
+    void hideProgress() override { progress.emplace_back(0, 0); }
 
     std::array<std::string, kFieldCount> texts;
-    std::array<BoxColour, kFieldCount> colours{};
     std::vector<std::pair<Field, BoxColour>> paints;
     std::vector<int> positions;
-    bool progressVisible = false;
-    int progressMaximum = 0;
-    int progressValue = 0;
+    std::vector<std::pair<int, int>> progress; // (0, 0): hidden
 };
 
 } // namespace dorvik::testing

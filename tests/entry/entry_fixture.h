@@ -1,12 +1,12 @@
 // The entry screen on the offscreen platform over an in-memory report file,
-// with scripted boxes and a fixed date.
+// with scripted boxes and a fixed date, typed into as a user types.
 #pragma once
 
 #include "entry/frm_vnos.h"
 #include "memory_file_system.h"
+#include "records.h"
 #include "scripted_boxes.h"
 #include "shell/module1.h"
-#include "temp_dir.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,10 +14,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <memory>
-#include <string>
 
 namespace dorvik::testing {
 
@@ -31,8 +27,6 @@ struct EntryTest : ::testing::Test {
 
     void SetUp() override
     {
-        Module1::ReportFileName = kFile;
-        Module1::NewReportFile = 0;
         Module1::AutoGodina.clear();
         Module1::AutoRegistarskiBroj.clear();
         Module1::AutoFirma.clear();
@@ -41,22 +35,11 @@ struct EntryTest : ::testing::Test {
         files.files[kFile] = "";
     }
 
-    void TearDown() override { screen.reset(); }
-
-    void withRecords(int count)
+    // Opens the screen as the program does after the auto-fill dialog.
+    void open(bool newFile = false)
     {
-        std::string bytes;
-        for (int i = 1; i <= count; ++i)
-            bytes += recordLine(i) + "\r\n";
-        files.files[kFile] = bytes;
-    }
-
-    // Opens the screen as the program does after the auto-fill dialog, and
-    // lets the queued focus steps of the opening happen.
-    void open()
-    {
-        screen = std::make_unique<frmVnos>(AppServices{boxes, files, clock},
-                                           ReportFile{Module1::ReportFileName, Module1::NewReportFile == 1});
+        screen = std::make_unique<frmVnos>(AppServices{boxes, files, clock}, ReportFile{kFile, newFile});
+        screen->setAttribute(Qt::WA_DeleteOnClose, false);
         screen->openReports();
         screen->show();
         screen->activateWindow();
@@ -65,86 +48,57 @@ struct EntryTest : ::testing::Test {
     }
 
     static void settle() { QApplication::processEvents(); }
-
     QLineEdit* box(Field f) const { return screen->box(f); }
     QString text(Field f) const { return box(f)->text(); }
     QPushButton* button(const char* name) const
     {
         return screen->findChild<QPushButton*>(QString::fromLatin1(name));
     }
-    QLineEdit* counter(const char* name) const
+    // "position/total" as the counters show them.
+    QString counters() const
     {
-        return screen->findChild<QLineEdit*>(QString::fromLatin1(name));
+        return screen->findChild<QLineEdit*>("txtPozicijaV")->text() + "/"
+               + screen->findChild<QLineEdit*>("txtRecordsV")->text();
     }
-    QString records() const { return counter("txtRecordsV")->text(); }
-    QString position() const { return counter("txtPozicijaV")->text(); }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
-    // Types into the box that has the focus, as the user does, and lets the
-    // focus step that the text queued happen.
-    static void typeHere(const char* keys)
+    // Types where the focus is, as the user does, then lets queued steps run.
+    static void typeHere(const QString& keys)
     {
-        QTest::keyClicks(static_cast<QWidget*>(nullptr), QString::fromLatin1(keys));
+        QTest::keyClicks(static_cast<QWidget*>(nullptr), keys);
         settle();
     }
-    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-        settle();
-    }
-    // Puts the focus into a box and types there.
-    void typeInto(Field f, const char* keys)
+    void typeInto(Field f, const QString& keys)
     {
         box(f)->setFocus();
         typeHere(keys);
     }
-    // Presses a button with the keyboard, focus first, as a user tabbing to it.
     void pressButton(const char* name)
     {
-        QPushButton* b = button(name);
-        b->setFocus();
-        QTest::keyClick(b, Qt::Key_Space);
+        button(name)->setFocus();
+        QTest::keyClick(button(name), Qt::Key_Space);
         settle();
     }
-
-    // Types every box of a complete report that the auto-fill left empty.
-    void typeCompleteReport(const char* denari = "000150000", const char* name = "Ana Petrovska")
+    // Types every box of recordLine(seed) that the auto-fill left empty
+    // (a name without its padding).
+    void typeReport(int seed = 1)
     {
-        typeInto(Field::LicenBroj, "1111111181");
-        typeInto(Field::MaticenBroj, "1111111111111");
-        if (text(Field::RegistarskiBroj).isEmpty())
-            typeInto(Field::RegistarskiBroj, "1234567897");
-        if (text(Field::Godina).isEmpty())
-            typeInto(Field::Godina, "99");
-        typeInto(Field::ImePrezime, name);
-        if (text(Field::Firma).isEmpty())
-            typeInto(Field::Firma, "Tekstil DOO Stip");
-        typeInto(Field::PeriodOd, "0101");
-        typeInto(Field::PeriodDo, "3112");
-        typeInto(Field::Mesec, "1200");
-        typeInto(Field::VkRabCasovi, "2088");
-        typeInto(Field::Denari, denari);
-        typeInto(Field::Boleduvanje, "0000");
-        if (text(Field::EfektStaz).isEmpty()) {
-            typeInto(Field::EfektStaz, "0012");
-            typeInto(Field::StepenZgolem, "AB 12");
-            typeInto(Field::SifraStaz, "0345");
+        const std::string line = recordLine(seed);
+        for (int i = 0; i < kFieldCount; ++i) {
+            const Field f = fieldAt(i);
+            QString value = QString::fromStdString(fieldOf(line, f));
+            if (f == Field::ImePrezime || f == Field::Firma)
+                value = value.trimmed();
+            if (text(f).isEmpty())
+                typeInto(f, value);
         }
     }
-
-    // The colour behind a box's text, read from what is painted.
-    static QColor background(QLineEdit* b)
+    // The colour behind a box's text, from its pixels.
+    QColor background(Field f) const
     {
-        return b->grab().toImage().pixelColor(4, b->height() / 2);
+        return box(f)->grab().toImage().pixelColor(box(f)->width() - 4, box(f)->height() / 2);
     }
-
     std::string file() const { return files.files.at(kFile); }
 };
-
-inline std::string padded(std::string text, std::size_t width)
-{
-    text.resize(width, ' ');
-    return text;
-}
 
 } // namespace dorvik::testing

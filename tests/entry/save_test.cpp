@@ -1,257 +1,136 @@
-#include "check/entry_rules.h"
+// "vnesi" and "snimi": new reports appended to the file, and the questions
+// before typed work is dropped.
 #include "entry_fixture.h"
+
+#include "check/entry_rules.h"
+#include "data/customer_data_source.h"
 #include "shell/screen_messages.h"
+
+#include <QSignalSpy>
 
 using namespace dorvik;
 using namespace dorvik::testing;
 
-namespace {
-// The line the typed report of typeCompleteReport() must give.
-std::string typedLine(const std::string& name = "Ana Petrovska")
+TEST_F(EntryTest, VnesiAndSnimiAppendReportsAndSaySo)
 {
-    return "99" "1111111181" "1111111111111" "1234567897" + padded(name, 35)
-           + padded("Tekstil DOO Stip", 35) + "0101" "3112" "1200" "2088" "000150000" "0000"
-           "0012" "AB 12" "0345";
-}
-
-std::vector<std::string> lines(const std::string& bytes)
-{
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        out.push_back(bytes.substr(start, end - start));
-    EXPECT_EQ(start, bytes.size()) << "every line ends with CR LF";
-    return out;
-}
-} // namespace
-
-TEST_F(EntryTest, VnesiAndSnimiAppendReportsToAFileOfFive)
-{
-    withRecords(5);
+    files.files[kFile] = fileOf(records(5));
     open();
-    EXPECT_EQ(records(), "6");
-    EXPECT_EQ(position(), "6");
+    EXPECT_EQ(counters(), "6/6");
     EXPECT_EQ(focused(), box(Field::LicenBroj));
-
-    typeCompleteReport();
+    QSignalSpy saved(screen.get(), &Screen::saved);
+    typeReport(6);
     pressButton("cmdSnimi");
-    const auto saved = lines(file());
-    ASSERT_EQ(saved.size(), 6u);
-    EXPECT_EQ(saved[0], recordLine(1));
-    EXPECT_EQ(saved[4], recordLine(5));
-    EXPECT_EQ(saved[5], typedLine());
-    EXPECT_EQ(records(), "6");
-    EXPECT_EQ(position(), "6");
-    for (int i = 0; i < kFieldCount; ++i)
-        EXPECT_EQ(text(fieldAt(i)), "") << i;
+    EXPECT_EQ(file(), fileOf(records(6)));
+    EXPECT_EQ(counters(), "6/6");
+    EXPECT_EQ(text(Field::LicenBroj), "");
     EXPECT_EQ(focused(), button("cmdNovaPrijava"));
-
-    // Enter on the focused "vnesi" starts the next report in its first box.
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+    ASSERT_EQ(saved.count(), 1);
+    EXPECT_EQ(saved[0][0].toString(), "Snimeni se 6 prijavi vo PRIJAVA.TXT.");
+    QTest::keyClick(focused(), Qt::Key_Return); // "vnesi"
     settle();
-    EXPECT_EQ(records(), "7");
-    EXPECT_EQ(position(), "7");
+    EXPECT_EQ(counters(), "7/7");
     EXPECT_EQ(focused(), box(Field::LicenBroj));
 }
 
-TEST_F(EntryTest, AnIncompleteReportIsRefusedAndKeepsWhatWasTyped)
+TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
 {
-    withRecords(5);
+    files.files[kFile] = fileOf(records(2));
     open();
-    typeCompleteReport("15000000"); // 8 digits
-    const int commits = files.commits;
+    typeReport(3);
+    box(Field::Denari)->clear();
+    typeInto(Field::Denari, "15000000"); // eight digits
     pressButton("cmdSnimi");
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].message.text, kIncompleteReportMessage);
-    EXPECT_EQ(boxes.shown()[0].message.icon, Icon::Exclamation);
-    EXPECT_EQ(boxes.shown()[0].message.title, "Dorvik");
-    EXPECT_EQ(files.commits, commits);
-    EXPECT_EQ(lines(file()).size(), 5u);
-    EXPECT_EQ(screen->store().rsCustomers.RecordCount(), 5);
-    EXPECT_EQ(records(), "5");
-    EXPECT_EQ(position(), "5");
+    EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik", kIncompleteReportMessage, Icon::Exclamation));
+    EXPECT_EQ(counters(), "2/2");
     EXPECT_EQ(text(Field::Denari), "15000000");
-    EXPECT_EQ(text(Field::LicenBroj), "1111111181");
     EXPECT_EQ(focused(), box(Field::Denari));
-
-    // Completed, it saves.
+    EXPECT_EQ(file(), fileOf(records(2)));
     typeHere("0");
+    // A file that cannot be written: the report stays typed, for the next "snimi".
+    files.openError = "Read-only file system";
+    boxes.clear();
     pressButton("cmdSnimi");
-    EXPECT_EQ(lines(file()).size(), 6u);
-    EXPECT_EQ(lines(file())[5].substr(fieldOffset(Field::Denari), 9), "150000000");
-    EXPECT_EQ(records(), "6");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Read-only file system"});
+    EXPECT_EQ(screen->store().rsCustomers.RecordCount(), 2);
+    EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 3");
+    files.openError.clear();
+    pressButton("cmdSnimi");
+    EXPECT_EQ(file(), fileOf({recordLine(1), recordLine(2), lineWith(3, {{Field::Denari, "150000000"}})}));
 }
 
-TEST_F(EntryTest, APastedNonDigitNeverReachesTheFile)
+TEST_F(EntryTest, TypedWorkIsDroppedOnlyAfterYes)
 {
+    Module1::AutoGodina = "99";
+    Module1::AutoRegistarskiBroj = "1234567897";
+    files.files[kFile] = fileOf(records(1));
     open();
-    typeCompleteReport();
-    box(Field::Mesec)->setText("12a0");
-    pressButton("cmdSnimi");
-    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kIncompleteReportMessage});
-    EXPECT_EQ(file(), "");
-    EXPECT_EQ(focused(), box(Field::Mesec));
-}
-
-TEST_F(EntryTest, NamesArePaddedToTheirWidthEvenWhenEmpty)
-{
-    open();
-    typeCompleteReport("000150000", "");
-    pressButton("cmdSnimi");
+    // Auto-fill values alone are not typed work.
+    pressButton("cmdPregled");
+    EXPECT_TRUE(boxes.shown().empty());
     pressButton("cmdNovaPrijava");
-    typeCompleteReport("000150000", "Ana Marija Petrovska");
-    pressButton("cmdSnimi");
-    const auto saved = lines(file());
-    ASSERT_EQ(saved.size(), 2u);
-    EXPECT_EQ(saved[0], typedLine(""));
-    EXPECT_EQ(saved[0].substr(fieldOffset(Field::ImePrezime), 35), std::string(35, ' '));
-    EXPECT_EQ(saved[1], typedLine("Ana Marija Petrovska"));
-    EXPECT_EQ(saved[1].size(), 147u);
+    typeInto(Field::ImePrezime, "Ana");
+    for (const char* action : {"cmdNovaPrijava", "cmdPregled", "close"}) {
+        SCOPED_TRACE(action);
+        boxes.clear();
+        if (action == std::string("close"))
+            EXPECT_FALSE(screen->close());
+        else
+            pressButton(action);
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik", kDropNewReportQuestion, Icon::Exclamation,
+                          Buttons::YesNo));
+        EXPECT_EQ(text(Field::ImePrezime), "Ana");
+        EXPECT_FALSE(screen->previewing());
+    }
+    boxes.answer(Answer::Yes);
+    pressButton("cmdPregled");
+    EXPECT_TRUE(screen->previewing());
+    EXPECT_TRUE(screen->close());
 }
 
-TEST_F(EntryTest, SnimiAgainOnEmptyBoxesIsRefusedAndSnimiWithoutVnesiSaves)
+TEST_F(EntryTest, AFileOfEmptyLinesTakesReportsAndAFullOneNone)
 {
-    withRecords(2);
-    open();
-    typeCompleteReport();
-    pressButton("cmdSnimi");
-    ASSERT_TRUE(boxes.shown().empty());
-    pressButton("cmdSnimi");
-    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kIncompleteReportMessage});
-    EXPECT_EQ(records(), "3");
-    EXPECT_EQ(position(), "3");
-    EXPECT_EQ(lines(file()).size(), 3u);
-
-    typeCompleteReport();
-    pressButton("cmdSnimi");
-    EXPECT_EQ(lines(file()).size(), 4u);
-    EXPECT_EQ(records(), "4");
-    EXPECT_EQ(position(), "4");
-}
-
-TEST_F(EntryTest, ANewEmptyFileCountsTheReportBeingTyped)
-{
-    Module1::NewReportFile = 1;
-    files.files.erase(kFile);
+    files.files[kFile] = "\r\n\r\n";
     open();
     EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_EQ(records(), "1");
-    EXPECT_EQ(position(), "1");
-    typeCompleteReport();
+    typeReport();
     pressButton("cmdSnimi");
-    EXPECT_EQ(file(), typedLine() + "\r\n");
+    EXPECT_EQ(file(), fileOf(records(1)));
+
+    files.files[kFile] = fileOf(records(kMaxRecords));
+    boxes.clear();
+    open();
+    EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kStoreFullMessage, Icon::Exclamation));
+    EXPECT_TRUE(screen->previewing());
+    EXPECT_EQ(counters(), "32767/32767");
 }
 
-TEST_F(EntryTest, AutoFillFillsEveryNewReportAndTabSkipsTheFilledBoxes)
+TEST_F(EntryTest, AutoFillFillsEveryNewReportAndTabSkipsItsBoxes)
 {
-    Module1::AutoGodina = "03";
+    Module1::AutoGodina = "99";
     Module1::AutoRegistarskiBroj = "1234567897";
     Module1::AutoFirma = "Tekstil DOO Stip";
-    withRecords(1);
-    open();
-    EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_EQ(text(Field::Godina), "03");
-    EXPECT_EQ(text(Field::RegistarskiBroj), "1234567897");
-    EXPECT_EQ(text(Field::Firma), "Tekstil DOO Stip");
-    EXPECT_EQ(text(Field::EfektStaz), "");
-    EXPECT_EQ(focused(), box(Field::LicenBroj));
-
-    // Keyboard alone: the filled boxes are skipped, the benefit boxes are not.
-    typeHere("1111111181");
-    typeHere("1111111111111");
-    EXPECT_EQ(focused(), box(Field::ImePrezime));
-    typeHere("Ana Petrovska");
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), box(Field::PeriodOd));
-    typeHere("0101" "3112" "1200" "2088" "000150000" "0000");
-    EXPECT_EQ(focused(), box(Field::EfektStaz));
-    typeHere("0012");
-    typeHere("AB 12");
-    typeHere("0345");
-    EXPECT_EQ(focused(), button("cmdSnimi"));
-    press(Qt::Key_Space);
-    std::string expected = typedLine();
-    expected.replace(0, 2, "03");
-    EXPECT_EQ(lines(file()).back(), expected);
-
-    // The next report gets them again, and they stay out of the tab order.
-    press(Qt::Key_Space); // "vnesi" has the focus
-    EXPECT_EQ(text(Field::Godina), "03");
-    EXPECT_EQ(text(Field::Firma), "Tekstil DOO Stip");
-    box(Field::MaticenBroj)->setFocus();
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), box(Field::ImePrezime));
-}
-
-TEST_F(EntryTest, BenefitAutoFillCountsTowardTheSavedLength)
-{
     Module1::AutoEfektStaz = "0000";
     Module1::AutoStepenZgolem = "     ";
-    open();
-    EXPECT_EQ(text(Field::EfektStaz), "0000");
+    open(true);
+    EXPECT_EQ(counters(), "1/1");
     EXPECT_EQ(text(Field::StepenZgolem), "     ");
     EXPECT_EQ(text(Field::SifraStaz), "0000");
-    EXPECT_EQ(focused(), box(Field::LicenBroj));
-    box(Field::Boleduvanje)->setFocus();
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), button("cmdSnimi"));
-    typeCompleteReport();
+    typeInto(Field::ImePrezime, "Ana");
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), box(Field::PeriodOd));
+    typeReport();
     pressButton("cmdSnimi");
-    EXPECT_EQ(lines(file()).at(0).substr(fieldOffset(Field::EfektStaz)), "0000" "     " "0000");
-}
-
-TEST_F(EntryTest, AFailingAutoFillYearIsToldOnEveryVnesiAndLeftEmpty)
-{
-    Module1::AutoGodina = "ab";
-    Module1::AutoRegistarskiBroj = "1234567897";
-    open();
-    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kYearMessage});
+    EXPECT_EQ(file(), fileOf({lineWith(0, {{Field::ImePrezime, "Ana"}, {Field::Firma, "Tekstil DOO Stip"}})}));
+    pressButton("cmdNovaPrijava");
+    EXPECT_EQ(text(Field::Firma), "Tekstil DOO Stip");
+    // A year the check refuses is told on every "vnesi" and left empty.
+    Module1::AutoGodina = "27";
+    Module1::AutoRegistarskiBroj.clear();
+    boxes.clear();
+    pressButton("cmdNovaPrijava");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{kYearMessage});
     EXPECT_EQ(text(Field::Godina), "");
     EXPECT_EQ(focused(), box(Field::LicenBroj));
-    pressButton("cmdNovaPrijava");
-    EXPECT_EQ(boxes.messageTexts().size(), 2u);
-    EXPECT_EQ(text(Field::Godina), "");
-    EXPECT_EQ(focused(), box(Field::LicenBroj));
-}
-
-TEST_F(EntryTest, AFullFileTakesNoNewReport)
-{
-    std::string bytes;
-    const std::string line = recordLine(1) + "\r\n";
-    bytes.reserve(line.size() * kMaxRecords);
-    for (int i = 0; i < kMaxRecords; ++i)
-        bytes += line;
-    files.files[kFile] = bytes;
-    open();
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].message.text, kStoreFullMessage);
-    EXPECT_EQ(boxes.shown()[0].message.icon, Icon::Exclamation);
-    EXPECT_TRUE(screen->previewing());
-    EXPECT_EQ(records(), "32767");
-    EXPECT_EQ(position(), "32767");
-    EXPECT_EQ(text(Field::LicenBroj), "1111111181");
-
-    pressButton("cmdNovaPrijava");
-    EXPECT_EQ(boxes.shown().size(), 2u);
-    EXPECT_TRUE(screen->previewing());
-    EXPECT_EQ(records(), "32767");
-}
-
-TEST_F(EntryTest, AFailedWriteKeepsTheReportInTheStoreForTheNextSave)
-{
-    withRecords(1);
-    open();
-    files.commitError = "Disk full";
-    typeCompleteReport();
-    pressButton("cmdSnimi");
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_NE(boxes.shown()[0].message.text.find("Disk full"), std::string::npos);
-    EXPECT_EQ(lines(file()).size(), 1u);
-    EXPECT_EQ(records(), "2");
-
-    files.commitError.clear();
-    pressButton("cmdNovaPrijava");
-    typeCompleteReport();
-    pressButton("cmdSnimi");
-    EXPECT_EQ(lines(file()).size(), 3u);
 }

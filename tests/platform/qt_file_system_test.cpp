@@ -1,5 +1,6 @@
 #include "platform/qt_file_system.h"
 
+#include "platform/posix_file_system.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -8,71 +9,47 @@
 #include <sys/stat.h>
 
 using namespace dorvik;
-using dorvik::testing::readBytes;
-using dorvik::testing::TempDir;
-using dorvik::testing::writeBytes;
+using namespace dorvik::testing;
 namespace fs = std::filesystem;
 
-namespace {
-std::string save(FileSystem& files, const std::string& path, std::string_view bytes)
-{
-    std::string error;
-    auto out = files.openForWrite(path, error);
-    if (!out)
-        return error;
-    if (!out->write(bytes) || !out->commit())
-        return out->errorString();
-    return {};
-}
-
-size_t entries(const fs::path& dir)
-{
-    return static_cast<size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-}
-} // namespace
-
-TEST(QtFileSystem, ReplacesWholeAndKeepsPermissions)
+TEST(QtFileSystem, ReplacesWholeKeepsPermissionsAndFingerprintsWhatItWrote)
 {
     TempDir dir;
     const std::string path = dir.file("PRIJAVA.TXT");
     writeBytes(path, "old");
     chmod(path.c_str(), 0640);
     QtFileSystem files;
-    EXPECT_EQ(save(files, path, std::string("new\0bytes\r\n", 11)), "");
-    EXPECT_EQ(readBytes(path), std::string("new\0bytes\r\n", 11));
+    const ReadResult before = readWhole(files, path);
+    EXPECT_EQ(before.status.fingerprint, "3:cba06b5736faf67e54b07b561eae94395e774c517a7d910a54369e1263ccfbd4");
+    EXPECT_TRUE(before.status.modified.has_value());
+
+    const std::string bytes("new\0bytes\r\n", 11);
+    std::string written;
+    EXPECT_EQ(writeWhole(files, path, bytes, &written), std::nullopt);
+    EXPECT_EQ(readBytes(path), bytes);
+    EXPECT_EQ(written, readWhole(files, path).status.fingerprint);
+    EXPECT_NE(written, before.status.fingerprint);
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(entries(dir.path()), 1u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    // The batch checker's reads the same bytes and keeps no fingerprint.
+    PosixFileSystem posix;
+    const ReadResult plain = readWhole(posix, path);
+    EXPECT_EQ(plain.bytes, bytes);
+    EXPECT_EQ(plain.status.fingerprint, "");
 }
 
-TEST(QtFileSystem, FailuresLeaveTheOldFileAndNoTemporary)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
-    TempDir dir;
-    const std::string path = dir.file("PRIJAVA.TXT");
-    writeBytes(path, "old");
-    chmod(dir.path().c_str(), 0555);
-    QtFileSystem files;
-    EXPECT_NE(save(files, path, "new"), "");
-    chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(readBytes(path), "old");
-    EXPECT_EQ(entries(dir.path()), 1u);
-}
-
-TEST(QtFileSystem, AFolderInPlaceOfTheFileIsAFailure)
+TEST(QtFileSystem, AFolderOrNothingInPlaceOfTheFile)
 {
     TempDir dir;
     const std::string path = dir.file("PRIJAVA.TXT");
     fs::create_directory(path);
     QtFileSystem files;
-    EXPECT_EQ(save(files, path, "new"), "Is a directory");
+    EXPECT_EQ(writeWhole(files, path, "new"), "Is a directory");
     EXPECT_TRUE(fs::is_directory(path));
-
-    const ReadResult read = readWhole(files, path);
-    EXPECT_FALSE(read.status.ok);
-    EXPECT_EQ(read.status.error, "Is a directory");
-
-    EXPECT_NE(save(files, dir.file("gone/X.TXT"), "new"), "");
+    const ReadStatus folder = readWhole(files, path).status;
+    EXPECT_EQ(folder.error, "Is a directory");
+    EXPECT_FALSE(folder.missing);
     EXPECT_TRUE(readWhole(files, dir.file("missing")).status.missing);
+    EXPECT_NE(writeWhole(files, dir.file("gone/X.TXT"), "new"), std::nullopt);
 }

@@ -1,284 +1,178 @@
-// "Kontrola": the check run on the screen's own boxes, position and bar.
+// The check run on the review screen, the list of its findings, and going
+// from a finding to its record.
 #include "review_fixture.h"
 
-#include "platform/settings_store.h"
-#include "app/main_window.h"
+#include "check/check_run.h"
+#include "check/error_list.h"
+#include "review/error_list_window.h"
+#include "review/review_check_view.h"
 
-#include <QApplication>
+#include <QTableView>
 
 using namespace dorvik;
 using namespace dorvik::testing;
 
 namespace {
 
-const std::string kQuestion = "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE";
-const std::string kPassed = "KONTROLATA USPESNO E IZVRSENA";
-const std::string kFailed = "Kontrolata ne e uspesna. Procitajte ja listata <IME>.ERR za "
-                            "pojasnuvanje i popravete gi gresnite prijavi.";
-const std::string kBadData = "GRESEN SLOG - NUMERICKIOT  PODATOK NE E VO RED";
-
-std::string expectedList(const std::vector<std::string>& recordLines)
-{
-    std::string list = "ELMARIN\r\nA  R  H  I  V  A\r\n" + std::string(15, '_') + "\r\n\r\n\r\n\r\n"
-                       + "Kontrola na podatocite na datotekata:\r\n/a/PRIJAVA\r\n\r\n\r\n\r\n"
-                       + "Slog # ,  Opis na greskite...\r\n" + std::string(79, '_') + "\r\n";
-    for (const auto& line : recordLines)
-        list += line + "\r\n";
-    return list + std::string(79, '_') + "\r\n";
-}
-
-struct Seen {
-    std::string text;
-    QString position;
-    QString licenBroj;
-    QString godina;
-    QColor licenColour;
-    QColor godinaColour;
-    QColor casoviColour;
-    QColor boleduvanjeColour;
-    bool progressVisible = false;
-};
+// Records 2 and 4 have findings: a year in the future, and a master number
+// failing its check digit beside too many hours and too much sick leave.
+const std::vector<std::string> kRecords = {
+    recordLine(1), lineWith(2, {{Field::Godina, "04"}}), recordLine(3),
+    lineWith(4, {{Field::MaticenBroj, "1111111111112"}, {Field::VkRabCasovi, "2089"},
+                 {Field::Boleduvanje, "2199"}})};
 
 struct CheckTest : ReviewTest {
-    std::vector<Seen> seen;
-    // Records what the screen shows while each message box is open.
-    void watch()
+    // Runs the check, Yes to its question.
+    void check()
     {
-        boxes.onShow([this](const ShownBox& shown) {
-            if (shown.kind != ShownBox::Kind::Message)
-                return;
-            seen.push_back({shown.message.text, position(), text(Field::LicenBroj),
-                            text(Field::Godina), background(box(Field::LicenBroj)),
-                            background(box(Field::Godina)), background(box(Field::VkRabCasovi)),
-                            background(box(Field::Boleduvanje)), progress()->isVisible()});
-        });
+        boxes.answer(Answer::Yes);
+        click("cmdKontrola");
     }
-    const Seen& at(const std::string& text)
+    ErrorListWindow* list() const { return screen->errorList(); }
+    std::vector<Field> painted() const
     {
-        for (const Seen& s : seen)
-            if (s.text == text)
-                return s;
-        ADD_FAILURE() << "no box " << text;
-        static Seen none;
-        return none;
+        std::vector<Field> red;
+        for (int i = 0; i < kFieldCount; ++i)
+            if (background(box(fieldAt(i))) != QColor(192, 192, 192))
+                red.push_back(fieldAt(i));
+        return red;
     }
 };
-
-const QColor kSilver(192, 192, 192);
-const QColor kRed(255, 0, 0);
-const QColor kYellow(255, 255, 0);
 
 } // namespace
 
-TEST_F(CheckTest, CleanFilePassesWithAnEmptyListAndStandsOnTheLastRecord)
+TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
 {
-    open(cleanLines(3));
-    watch();
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    EXPECT_EQ(boxes.messageTexts(), (std::vector<std::string>{kQuestion, kPassed}));
-    const MessageRequest& question = boxes.shown()[0].message;
-    EXPECT_EQ(question.buttons, Buttons::YesNo);
-    EXPECT_EQ(question.defaultButton, Answer::No);
-    const MessageRequest& verdict = boxes.shown()[1].message;
-    EXPECT_EQ(verdict.title, "KONTROLA");
-    EXPECT_EQ(verdict.icon, Icon::Information);
-    EXPECT_EQ(files.files[kListPath], expectedList({}));
-
-    // While the verdict is open the screen already shows where it ends.
-    EXPECT_EQ(at(kPassed).position, "3");
-    EXPECT_FALSE(at(kPassed).progressVisible);
-    EXPECT_EQ(position(), "3");
-    EXPECT_EQ(name(), "Ime Prezime 3");
-    EXPECT_FALSE(progress()->isVisible());
-    // The shown record is a real one: paging and saving act on it.
-    click("cmdPrev");
-    EXPECT_EQ(name(), "Ime Prezime 2");
-    EXPECT_EQ(position(), "2");
-    const std::string report = file();
-    click("cmdRec");
-    EXPECT_EQ(file(), report);
-    // A second run writes the same list again.
-    files.files.erase(kListPath);
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    EXPECT_EQ(files.files[kListPath], expectedList({}));
-    EXPECT_EQ(files.files.size(), 2u);
-}
-
-TEST_F(CheckTest, LuhnFailurePaintsTheBoxWhileItsMessageIsOpen)
-{
-    open({lineWith(1, {{Field::LicenBroj, "1111111191"}}), recordLine(2)});
-    watch();
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    const Seen& luhn = at("LICNIOT  BROJ E GRESEN  PO MODUL 10");
-    EXPECT_EQ(luhn.position, "1");
-    EXPECT_EQ(luhn.licenBroj, "1111111191");
-    EXPECT_EQ(luhn.licenColour, kRed);
-    EXPECT_TRUE(luhn.progressVisible);
-    EXPECT_EQ(boxes.shown()[1].message.title, "Kontrola");
-    EXPECT_EQ(lastMessage(), kPassed);
-    EXPECT_EQ(files.files[kListPath], expectedList({"000001 ,1111111191 Gr. mod 10 ,"}));
-    EXPECT_EQ(background(box(Field::LicenBroj)), kSilver);
-}
-
-TEST_F(CheckTest, BadYearAndBadNumericDataStandBesideTheirRecords)
-{
-    open({recordLine(1), lineWith(2, {{Field::Godina, "69"}}), lineWith(3, {{Field::Godina, "9A"}}),
-          recordLine(4)});
-    watch();
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    EXPECT_EQ(boxes.messageTexts(),
-              (std::vector<std::string>{
-                  kQuestion,
-                  "Gresna  godina. Prijavata moze da bide samo vo interval pomegu 1970 i tekovnata godina",
-                  kBadData, kFailed}));
-    const Seen& year = seen[1];
-    EXPECT_EQ(year.position, "2");
-    EXPECT_EQ(year.godina, "69");
-    EXPECT_EQ(year.godinaColour, kRed);
-    EXPECT_EQ(year.licenColour, kSilver);
-    const Seen& data = at(kBadData);
-    EXPECT_EQ(data.position, "3");
-    EXPECT_EQ(data.godina, "9A");
-    EXPECT_EQ(data.godinaColour, kSilver);
-    EXPECT_EQ(files.files[kListPath],
-              expectedList({"000002 ,69       Gr. godina ,",
-                            "000003 ,9A Gr. slog  numerickiot podatok ne e vo red,"}));
-    EXPECT_EQ(position(), "4");
-    EXPECT_EQ(background(box(Field::Godina)), kSilver);
-}
-
-TEST_F(CheckTest, HoursWarningPaintsYellow)
-{
-    open({lineWith(1, {{Field::Godina, "90"}, {Field::VkRabCasovi, "2050"}})});
-    watch();
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    const Seen& warning = at("Mozna greska vo casovite");
-    EXPECT_EQ(warning.casoviColour, kYellow);
-    EXPECT_EQ(warning.boleduvanjeColour, kYellow);
-    EXPECT_EQ(lastMessage(), kPassed);
-    EXPECT_EQ(background(box(Field::VkRabCasovi)), kSilver);
-}
-
-TEST_F(CheckTest, NoLeavesAnOldListAndTheScreenAlone)
-{
-    open(cleanLines(5));
-    files.files[kListPath] = "old list";
-    click("cmdNext");
-    watch();
-    boxes.answer(Answer::No);
-    click("cmdKontrola");
-    EXPECT_EQ(boxes.messageTexts(), std::vector<std::string>{kQuestion});
-    // The question stands beside the record shown.
-    EXPECT_EQ(at(kQuestion).position, "2");
-    EXPECT_EQ(files.files[kListPath], "old list");
-    EXPECT_EQ(position(), "2");
-    EXPECT_EQ(name(), "Ime Prezime 2");
-}
-
-TEST_F(CheckTest, EmptyFilePassesWithHeaderAndFooterOnly)
-{
-    open({});
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    EXPECT_EQ(lastMessage(), kPassed);
-    EXPECT_EQ(files.files[kListPath], expectedList({}));
-    EXPECT_EQ(position(), "0");
-    EXPECT_EQ(total(), "0");
-}
-
-TEST_F(CheckTest, ListThatCannotBeWrittenEndsTheRunWhereItStood)
-{
-    open(cleanLines(3));
-    click("cmdLast");
-    files.openError = "Permission denied";
-    boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    EXPECT_EQ(lastMessage(), "Permission denied");
-    EXPECT_EQ(position(), "3");
-    EXPECT_EQ(name(), "Ime Prezime 3");
-}
-
-TEST_F(CheckTest, NothingElseRunsAndNothingClosesDuringTheRun)
-{
-    struct NoSettings : SettingsStore {
-        std::optional<double> number(const QString&, const QString&) const override { return {}; }
-        void setNumber(const QString&, const QString&, double) override {}
-    } settings;
-    files.files[kReportPath] = fileOf({lineWith(1, {{Field::LicenBroj, "1111111191"}}),
-                                       recordLine(2), recordLine(3)});
-    MainWindow main({boxes, files, clock}, settings);
-    main.show();
-    boxes.answerFile(kReportPath);
-    main.openForReview();
-    ASSERT_EQ(main.openScreens().size(), 1u);
-    auto* review = qobject_cast<frmKontrola*>(main.openScreens()[0]);
-    ASSERT_NE(review, nullptr);
-    auto* pozicija = review->findChild<QLineEdit*>("txtPozicija");
-    QPointer<frmKontrola> alive(review);
-
-    bool screenClosed = true;
-    bool mainClosed = true;
-    QString positionAfterClicks;
-    int boxesBefore = 0;
-    int boxesAfter = 0;
+    open(fileOf(kRecords));
+    std::vector<std::pair<QString, QColor>> whileOpen;
     boxes.onShow([&](const ShownBox& shown) {
-        if (shown.message.text != "LICNIOT  BROJ E GRESEN  PO MODUL 10")
-            return;
-        screenClosed = review->close();
-        mainClosed = main.close();
-        boxesBefore = static_cast<int>(boxes.shown().size());
-        review->findChild<QToolButton*>("cmdNext")->click();
-        review->findChild<QToolButton*>("cmdAddNew")->click();
-        review->findChild<QAction*>("mnuPoRedenBroj")->trigger();
-        review->findChild<QToolButton*>("cmdRekap")->click();
-        review->findChild<QToolButton*>("cmdKontrola")->click();
-        boxesAfter = static_cast<int>(boxes.shown().size());
-        positionAfterClicks = pozicija->text();
+        if (shown.message.finding)
+            whileOpen.emplace_back(counter("txtPozicija"), background(box(Field::Godina)));
     });
-    boxes.answer(Answer::Yes);
-    review->findChild<QToolButton*>("cmdKontrola")->click();
-    EXPECT_FALSE(screenClosed);
-    EXPECT_FALSE(mainClosed);
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(boxesAfter, boxesBefore);
-    EXPECT_EQ(positionAfterClicks, "1");
-    EXPECT_EQ(review->rekapitular(), nullptr);
-    ASSERT_FALSE(alive.isNull());
-    EXPECT_EQ(pozicija->text(), "3");
-    EXPECT_TRUE(review->findChild<QToolButton*>("cmdNext")->isVisible());
+    check();
+    ASSERT_EQ(whileOpen.size(), 4u);
+    EXPECT_EQ(whileOpen[0], std::make_pair(QString("2"), QColor(255, 0, 0)));
+    EXPECT_EQ(whileOpen[1].first, "4");
+    EXPECT_EQ(background(box(Field::Godina)), QColor(192, 192, 192));
+    EXPECT_EQ(counters(), "4/4");
+    EXPECT_FALSE(screen->findChild<QProgressBar*>("prgView")->isVisible());
+    for (const ShownBox& shown : boxes.shown())
+        EXPECT_EQ(shown.checkBox.empty(), !shown.message.finding) << shown.message.text;
+}
 
-    // Once the run is over both close as usual.
+TEST_F(CheckTest, TickingTheCheckBoxShowsNoMoreFindingsAndWritesTheSameList)
+{
+    open(fileOf(kRecords));
+    check();
+    const std::string unticked = files.files.at(kListPath);
+    const std::size_t all = boxes.shown().size();
+    ASSERT_EQ(all, 1u + 4u + 1u);
+    boxes.clear();
+    boxes.tick(false);
+    boxes.tick(true);
+    check();
+    EXPECT_EQ(files.files.at(kListPath), unticked);
+    EXPECT_EQ(boxes.shown().size(), 1u + 2u + 1u);
+    EXPECT_EQ(boxes.texts().back(), kCheckFailedMessage);
+    // Each run starts with the boxes showing.
+    boxes.clear();
+    check();
+    EXPECT_EQ(boxes.shown().size(), all);
+}
+
+TEST_F(CheckTest, AFailedRunOpensItsListAndARowLeadsToTheRecordsFindings)
+{
+    open(fileOf(kRecords));
+    check();
+    ASSERT_NE(list(), nullptr);
+    EXPECT_TRUE(list()->isVisible());
+    EXPECT_EQ(list()->windowTitle(), "Lista na greski");
+    const ErrorListModel& model = list()->model();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal, Qt::DisplayRole), "Slog");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole), "Opis na greskite");
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole), "2");
+    EXPECT_EQ(model.data(model.index(0, 1), Qt::DisplayRole), "04       Gr. godina ,");
+    EXPECT_TRUE(list()->sourceLine().startsWith(QString(kListPath) + ", zapisana "));
+
+    // Enter on the second row: record 4, exactly its findings' boxes.
+    list()->table()->setCurrentIndex(model.index(1, 1));
+    QTest::keyClick(list()->table(), Qt::Key_Return);
+    EXPECT_EQ(counters(), "4/4");
+    EXPECT_EQ(painted(), (std::vector<Field>{Field::MaticenBroj, Field::VkRabCasovi,
+                                             Field::Boleduvanje}));
+    EXPECT_EQ(background(box(Field::VkRabCasovi)), QColor(255, 0, 0));
+    // An edit clears its box; a move clears them all.
+    type(Field::MaticenBroj, "1111111111111");
+    EXPECT_EQ(painted(), (std::vector<Field>{Field::VkRabCasovi, Field::Boleduvanje}));
+    click("cmdFirst");
+    EXPECT_TRUE(painted().empty());
+    // The corrected record shows clean; the list stays as the run wrote it.
+    click("cmdLast");
+    type(Field::VkRabCasovi, "2088");
+    type(Field::Boleduvanje, "0000");
+    screen->showFindingsOf(4);
+    EXPECT_TRUE(painted().empty());
+    EXPECT_EQ(model.rowCount(), 2);
+    // Past the end of the file.
+    boxes.clear();
+    screen->showFindingsOf(5);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Ne e najden brojot koj se bara"});
+    EXPECT_EQ(counters(), "4/4");
+}
+
+TEST_F(CheckTest, TheListMenuReadsWhateverTheFileHolds)
+{
+    open(fileOf(kRecords));
+    action("mnuListaNaGreski")->trigger();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(isBox(boxes.shown()[0], "KONTROLA",
+                      "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.",
+                      Icon::Information));
+    EXPECT_EQ(list(), nullptr);
+    EXPECT_EQ(action("mnuListaNaGreski")->shortcut(), QKeySequence("Ctrl+E"));
+
+    files.files[kListPath] = "000002 ,x\r\nnot a list line\r\n";
+    action("mnuListaNaGreski")->trigger();
+    ASSERT_NE(list(), nullptr);
+    EXPECT_EQ(list()->model().rowCount(), 2);
+    EXPECT_EQ(list()->model().data(list()->model().index(1, 0), Qt::DisplayRole), "");
+    list()->table()->setCurrentIndex(list()->model().index(1, 1));
+    QTest::keyClick(list()->table(), Qt::Key_Return);
+    EXPECT_EQ(counters(), "1/4");
+    // A passing run refreshes the open list.
+    open(fileOf(records(2)));
+    files.files[kListPath] = "000002 ,x\r\n";
+    action("mnuListaNaGreski")->trigger();
+    check();
+    EXPECT_EQ(list()->model().rowCount(), 0);
+}
+
+TEST_F(CheckTest, AScreenClosedUnderItsOwnBoxStopsAndWritesNothing)
+{
+    // Closed while a finding's box is open: the run stops, no list.
+    open(fileOf(kRecords));
+    files.files[kListPath] = "earlier";
+    QPointer<frmKontrola> closing = screen;
+    boxes.onShow([&](const ShownBox& shown) {
+        if (shown.message.finding && closing)
+            closing->close();
+    });
+    check();
+    EXPECT_EQ(files.files[kListPath], "earlier");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull());
+
+    // Closed while the save asks about another's changes: nothing written.
     boxes.onShow({});
-    EXPECT_TRUE(main.close());
-    QApplication::processEvents();
-    EXPECT_TRUE(alive.isNull());
-}
-
-TEST_F(CheckTest, KontrolaIsOffWhileANewReportIsTyped)
-{
-    open(cleanLines(2));
-    click("cmdAddNew");
-    EXPECT_FALSE(button("cmdKontrola")->isEnabled());
-    screen->check();
-    EXPECT_TRUE(boxes.shown().empty());
-    click("cmdPreview");
-    EXPECT_TRUE(button("cmdKontrola")->isEnabled());
-}
-
-TEST_F(CheckTest, EditsOnScreenAreCheckedAndListedAsShown)
-{
-    open(cleanLines(2));
-    click("cmdNext");
-    QLineEdit* year = box(Field::Godina);
-    year->selectAll();
-    QTest::keyClicks(year, "04"); // after 2003
+    open(fileOf(records(2)));
+    closing = screen;
+    type(Field::Firma, "Nova");
+    files.files[kReportPath] = fileOf(records(3));
+    boxes.onShow([&](const ShownBox&) { closing->close(); });
     boxes.answer(Answer::Yes);
-    click("cmdKontrola");
-    EXPECT_EQ(files.files[kListPath], expectedList({"000002 ,04       Gr. godina ,"}));
-    EXPECT_EQ(lastMessage(), kFailed);
+    click("cmdRec");
+    EXPECT_EQ(file(), fileOf(records(3)));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closing.isNull());
 }

@@ -77,8 +77,8 @@ ReadStatus MemoryFileSystem::readBlocks(const std::string& path, ByteSink& sink)
 std::unique_ptr<OutputFile> MemoryFileSystem::openForWrite(const std::string& path,
                                                            std::string& error)
 {
-    if (!openError.empty()) {
-        error = openError;
+    if (!openError.empty() || path == readOnlyPath) {
+        error = openError.empty() ? "Permission denied" : openError;
         return nullptr;
     }
     return std::make_unique<MemoryOutput>(*this, path);

@@ -22,7 +22,8 @@ public:
 
     // Writing: the text is what the platform would say. A write fails once
     // the file would grow past writeRoom bytes.
-    std::string openError;
+    std::string openError;         // starting any write fails
+    std::string readOnlyPath;      // starting a write of this path fails
     std::string commitError;
     std::size_t writeRoom = std::string::npos;
     std::string writeError = "No space left on device";
