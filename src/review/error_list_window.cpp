@@ -10,6 +10,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace dorvik {
 
 void ErrorListModel::setList(std::string bytes)
@@ -17,6 +19,9 @@ void ErrorListModel::setList(std::string bytes)
     beginResetModel();
     bytes_ = std::move(bytes);
     rows_ = readErrorListRows(bytes_);
+    longest_ = 0;
+    for (const ErrorListRow& row : rows_)
+        longest_ = std::max(longest_, static_cast<int>(row.text.size()));
     endResetModel();
 }
 
@@ -79,7 +84,6 @@ ErrorListWindow::ErrorListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     // Every row one line high: the view then never measures the rows.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(0, table_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
         if (const auto record = model_->record(index.row()))
@@ -102,6 +106,9 @@ void ErrorListWindow::showList(const std::string& path, std::optional<std::time_
     }
     source_->setText(line);
     model_->setList(std::move(bytes));
+    // The descriptions at their full length, side by side: scrolled, never cut.
+    const int characters = std::max(model_->longestText(), 40);
+    table_->setColumnWidth(1, table_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters + 16);
     if (model_->rowCount() > 0)
         table_->setCurrentIndex(model_->index(0, 0));
 }

@@ -30,6 +30,8 @@ public:
     void setList(std::string bytes);
     // The record number of a row, if its line has one.
     std::optional<int> record(int row) const;
+    // The length of the longest description, in characters.
+    int longestText() const { return longest_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,6 +41,7 @@ public:
 private:
     std::string bytes_;
     std::vector<ErrorListRow> rows_;
+    int longest_ = 0;
 };
 
 class ErrorListWindow : public QWidget {
