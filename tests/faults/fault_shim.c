@@ -1,26 +1,26 @@
 /* Fails chosen steps of a file write, for the fault injection tests.
+ * Preloaded with LD_PRELOAD; only the calls the program's writers make are
+ * wrapped, and every other call goes through.
  *
  * DORVIK_FAULT_DIR   only files in this folder (and the folder itself) are touched
  * DORVIK_FAULT       the steps to fail, separated by commas:
- *   open        starting a file for writing: open/openat with a write mode,
- *               O_TMPFILE, mkstemp and its kin (EACCES)
+ *   open        starting a file for writing: open with a write mode,
+ *               O_TMPFILE in the folder, mkostemp (EACCES)
  *   write       every write (ENOSPC)
  *   shortwrite  the first write writes half, the next one fails (ENOSPC)
- *   fdatasync   fdatasync of a file being written (EIO)
- *   fsync       fsync of a file being written (EIO)
- *   dirfsync    fsync of the folder itself (EIO)
- *   close       close of a file being written: it is closed, but says EIO
+ *   fdatasync   fdatasync (EIO)
+ *   fsync       fsync of the file or of the folder (EIO)
+ *   close       close: the file is closed, but it says EIO
  *   linkat      linking a file into the folder (ENOSPC)
  *   rename      renaming a file into the folder (EIO)
- *   unlink      removing a file from the folder (EIO)
+ *   unlink      removing a file from the folder (EBUSY, so that a failure
+ *               described after the cleanup shows)
  *   rofile      an existing file in the folder is read-only: it cannot be
  *               opened for writing and access(W_OK) denies it (EACCES)
  *   rodir       the folder is read-only: nothing can be created, linked,
  *               renamed or removed in it (EACCES)
- * (We run as root, where real permissions do not hold; rofile and rodir
- * answer as the system would for a user.)
- *
- * Preloaded into a process with LD_PRELOAD; every other call goes through. */
+ * (The tests run as root, where real permissions do not hold; rofile and
+ * rodir answer as the system would for a user.) */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -30,50 +30,30 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <unistd.h>
 
-#define MAX_FDS 1024
-enum { UNTRACKED, WRITTEN_FILE, THE_FOLDER };
-static char tracked[MAX_FDS];
+#define NEXT(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
+#define FAIL_IF(condition, error) do { if (condition) { errno = (error); return -1; } } while (0)
 
-static int faulty(const char* name)
+static int faulty(const char* step)
 {
-    const char* list = getenv("DORVIK_FAULT");
-    if (!list)
-        return 0;
-    const size_t n = strlen(name);
-    for (const char* p = list; *p;) {
-        const char* end = strchr(p, ',');
-        const size_t len = end ? (size_t)(end - p) : strlen(p);
-        if (len == n && strncmp(p, name, n) == 0)
-            return 1;
-        if (!end)
-            break;
-        p = end + 1;
-    }
-    return 0;
+    char list[256], item[32];
+    snprintf(list, sizeof list, ",%s,", getenv("DORVIK_FAULT") ? getenv("DORVIK_FAULT") : "");
+    snprintf(item, sizeof item, ",%s,", step);
+    return strstr(list, item) != NULL;
 }
 
-static const char* fault_dir(void) { return getenv("DORVIK_FAULT_DIR"); }
+enum { OUTSIDE, IN_FOLDER, THE_FOLDER };
 
-/* A path inside the folder (not the folder itself). */
-static int in_dir(const char* path)
+static int place(const char* path)
 {
-    const char* dir = fault_dir();
-    if (!dir || !path)
-        return 0;
-    size_t n = strlen(dir);
-    return strncmp(path, dir, n) == 0 && path[n] == '/' && path[n + 1] != '\0';
-}
-
-static int is_dir(const char* path)
-{
-    const char* dir = fault_dir();
-    if (!dir || !path)
-        return 0;
-    size_t n = strlen(dir);
-    return strncmp(path, dir, n) == 0 && (path[n] == '\0' || (path[n] == '/' && path[n + 1] == '\0'));
+    const char* dir = getenv("DORVIK_FAULT_DIR");
+    const size_t n = dir ? strlen(dir) : 0;
+    if (!dir || !path || strncmp(path, dir, n) != 0)
+        return OUTSIDE;
+    if (path[n] == '\0' || (path[n] == '/' && path[n + 1] == '\0'))
+        return THE_FOLDER;
+    return path[n] == '/' ? IN_FOLDER : OUTSIDE;
 }
 
 static int exists(const char* path)
@@ -82,38 +62,34 @@ static int exists(const char* path)
     return stat(path, &st) == 0;
 }
 
-#define NEXT(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
-
-static int writes_to(int flags) { return (flags & (O_WRONLY | O_RDWR)) != 0; }
-
-static int track(int fd, const char* path, int flags)
+static int read_only(const char* path)
 {
-    if (fd >= 0 && fd < MAX_FDS) {
-        if ((flags & O_TMPFILE) == O_TMPFILE)
-            tracked[fd] = is_dir(path) ? WRITTEN_FILE : UNTRACKED;
-        else if (in_dir(path) && writes_to(flags))
-            tracked[fd] = WRITTEN_FILE;
-        else if (is_dir(path))
-            tracked[fd] = THE_FOLDER;
-        else
-            tracked[fd] = UNTRACKED;
-    }
+    return (place(path) == IN_FOLDER && faulty("rofile") && exists(path))
+           || (place(path) == THE_FOLDER && faulty("rodir"));
+}
+
+/* The descriptors of files being written in the folder, and of the folder. */
+#define MAX_FDS 1024
+static char tracked[MAX_FDS];
+
+static int is_tracked(int fd) { return fd >= 0 && fd < MAX_FDS && tracked[fd]; }
+
+static int track(int fd, int tracking)
+{
+    if (fd >= 0 && fd < MAX_FDS)
+        tracked[fd] = (char)tracking;
     return fd;
 }
 
-/* The error an open must fail with, or 0. */
 static int open_error(const char* path, int flags)
 {
-    const int tmpfile = (flags & O_TMPFILE) == O_TMPFILE;
-    if (tmpfile ? is_dir(path) : (in_dir(path) && writes_to(flags))) {
-        if (faulty("open"))
-            return EACCES;
-        if (faulty("rodir") && (tmpfile || ((flags & O_CREAT) && !exists(path))))
-            return EACCES;
-        if (faulty("rofile") && !tmpfile && exists(path))
-            return EACCES;
-    }
-    return 0;
+    if (!(flags & (O_WRONLY | O_RDWR)) || place(path) == OUTSIDE)
+        return 0;
+    if (faulty("open"))
+        return EACCES;
+    if (faulty("rodir") && (place(path) == THE_FOLDER || ((flags & O_CREAT) && !exists(path))))
+        return EACCES;
+    return place(path) == IN_FOLDER && read_only(path) ? EACCES : 0;
 }
 
 #define OPEN_WRAPPER(name)                                                      \
@@ -127,73 +103,27 @@ static int open_error(const char* path, int flags)
             va_end(ap);                                                        \
         }                                                                      \
         const int error = open_error(path, flags);                             \
-        if (error) {                                                           \
-            errno = error;                                                     \
-            return -1;                                                         \
-        }                                                                      \
-        return track(NEXT(name)(path, flags, mode), path, flags);              \
+        FAIL_IF(error, error);                                                 \
+        return track(NEXT(name)(path, flags, mode),                            \
+                     place(path) == THE_FOLDER                                 \
+                         || (place(path) == IN_FOLDER && (flags & (O_WRONLY | O_RDWR)))); \
     }
 OPEN_WRAPPER(open)
 OPEN_WRAPPER(open64)
 
-#define OPENAT_WRAPPER(name)                                                    \
-    int name(int dirfd, const char* path, int flags, ...)                      \
-    {                                                                          \
-        mode_t mode = 0;                                                       \
-        if (flags & (O_CREAT | O_TMPFILE)) {                                   \
-            va_list ap;                                                        \
-            va_start(ap, flags);                                               \
-            mode = va_arg(ap, mode_t);                                         \
-            va_end(ap);                                                        \
-        }                                                                      \
-        const int error = open_error(path, flags);                             \
-        if (error) {                                                           \
-            errno = error;                                                     \
-            return -1;                                                         \
-        }                                                                      \
-        return track(NEXT(name)(dirfd, path, flags, mode), path, flags);       \
-    }
-OPENAT_WRAPPER(openat)
-OPENAT_WRAPPER(openat64)
-
-/* The C library opens the temporary of mkstemp and its kin by itself. */
-#define MKSTEMP_WRAPPER(name, ...)                                              \
-    int name(char* templ, ##__VA_ARGS__)                                       \
-    {                                                                          \
-        if (in_dir(templ) && (faulty("open") || faulty("rodir"))) {            \
-            errno = EACCES;                                                    \
-            return -1;                                                         \
-        }                                                                      \
-        return track(NEXT(name)(MKSTEMP_ARGS), templ, O_RDWR);                 \
-    }
-#define MKSTEMP_ARGS templ
-MKSTEMP_WRAPPER(mkstemp)
-MKSTEMP_WRAPPER(mkstemp64)
-#undef MKSTEMP_ARGS
-#define MKSTEMP_ARGS templ, flags
-MKSTEMP_WRAPPER(mkostemp, int flags)
-MKSTEMP_WRAPPER(mkostemp64, int flags)
-#undef MKSTEMP_ARGS
-#define MKSTEMP_ARGS templ, suffixlen, flags
-MKSTEMP_WRAPPER(mkostemps, int suffixlen, int flags)
-MKSTEMP_WRAPPER(mkostemps64, int suffixlen, int flags)
-#undef MKSTEMP_ARGS
-
-static int is_tracked(int fd, int kind) { return fd >= 0 && fd < MAX_FDS && tracked[fd] == kind; }
+/* dorvik-check's temporary: the C library opens it by itself. */
+int mkostemp(char* templ, int flags)
+{
+    FAIL_IF(place(templ) == IN_FOLDER && (faulty("open") || faulty("rodir")), EACCES);
+    return track(NEXT(mkostemp)(templ, flags), place(templ) == IN_FOLDER);
+}
 
 static int writes;
 
 ssize_t write(int fd, const void* buf, size_t count)
 {
-    if (is_tracked(fd, WRITTEN_FILE)) {
-        if (faulty("write")) {
-            errno = ENOSPC;
-            return -1;
-        }
-        if (faulty("shortwrite") && writes++ > 0) {
-            errno = ENOSPC;
-            return -1;
-        }
+    if (is_tracked(fd)) {
+        FAIL_IF(faulty("write") || (faulty("shortwrite") && writes++ > 0), ENOSPC);
         if (faulty("shortwrite") && count > 1)
             return NEXT(write)(fd, buf, count / 2);
     }
@@ -202,142 +132,48 @@ ssize_t write(int fd, const void* buf, size_t count)
 
 int fdatasync(int fd)
 {
-    if (is_tracked(fd, WRITTEN_FILE) && faulty("fdatasync")) {
-        errno = EIO;
-        return -1;
-    }
+    FAIL_IF(is_tracked(fd) && faulty("fdatasync"), EIO);
     return NEXT(fdatasync)(fd);
 }
 
 int fsync(int fd)
 {
-    if ((is_tracked(fd, WRITTEN_FILE) && faulty("fsync"))
-        || (is_tracked(fd, THE_FOLDER) && faulty("dirfsync"))) {
-        errno = EIO;
-        return -1;
-    }
+    FAIL_IF(is_tracked(fd) && faulty("fsync"), EIO);
     return NEXT(fsync)(fd);
 }
 
 int close(int fd)
 {
-    const int was = is_tracked(fd, WRITTEN_FILE);
-    if (fd >= 0 && fd < MAX_FDS)
-        tracked[fd] = UNTRACKED;
+    const int was = is_tracked(fd);
+    track(fd, 0);
     const int result = NEXT(close)(fd);
-    if (was && faulty("close")) {
-        errno = EIO;
-        return -1;
-    }
+    FAIL_IF(was && faulty("close"), EIO);
     return result;
 }
 
 int access(const char* path, int mode)
 {
-    if ((mode & W_OK) && ((in_dir(path) && faulty("rofile") && exists(path))
-                          || (is_dir(path) && faulty("rodir")))) {
-        errno = EACCES;
-        return -1;
-    }
+    FAIL_IF((mode & W_OK) && read_only(path), EACCES);
     return NEXT(access)(path, mode);
-}
-
-int faccessat(int dirfd, const char* path, int mode, int flags)
-{
-    if ((mode & W_OK) && ((in_dir(path) && faulty("rofile") && exists(path))
-                          || (is_dir(path) && faulty("rodir")))) {
-        errno = EACCES;
-        return -1;
-    }
-    return NEXT(faccessat)(dirfd, path, mode, flags);
 }
 
 int linkat(int olddirfd, const char* oldpath, int newdirfd, const char* newpath, int flags)
 {
-    if (in_dir(newpath) && (faulty("linkat") || faulty("rodir"))) {
-        errno = faulty("rodir") ? EACCES : ENOSPC;
-        return -1;
-    }
+    FAIL_IF(place(newpath) == IN_FOLDER && faulty("rodir"), EACCES);
+    FAIL_IF(place(newpath) == IN_FOLDER && faulty("linkat"), ENOSPC);
     return NEXT(linkat)(olddirfd, oldpath, newdirfd, newpath, flags);
-}
-
-static int rename_error(const char* oldpath, const char* newpath)
-{
-    if (faulty("rodir") && (in_dir(oldpath) || in_dir(newpath)))
-        return EACCES;
-    if (faulty("rename") && in_dir(newpath))
-        return EIO;
-    return 0;
 }
 
 int rename(const char* oldpath, const char* newpath)
 {
-    const int error = rename_error(oldpath, newpath);
-    if (error) {
-        errno = error;
-        return -1;
-    }
+    FAIL_IF((place(oldpath) == IN_FOLDER || place(newpath) == IN_FOLDER) && faulty("rodir"), EACCES);
+    FAIL_IF(place(newpath) == IN_FOLDER && faulty("rename"), EIO);
     return NEXT(rename)(oldpath, newpath);
-}
-
-int renameat(int olddirfd, const char* oldpath, int newdirfd, const char* newpath)
-{
-    const int error = rename_error(oldpath, newpath);
-    if (error) {
-        errno = error;
-        return -1;
-    }
-    return NEXT(renameat)(olddirfd, oldpath, newdirfd, newpath);
-}
-
-int renameat2(int olddirfd, const char* oldpath, int newdirfd, const char* newpath,
-              unsigned int flags)
-{
-    const int error = rename_error(oldpath, newpath);
-    if (error) {
-        errno = error;
-        return -1;
-    }
-    return NEXT(renameat2)(olddirfd, oldpath, newdirfd, newpath, flags);
-}
-
-static int unlink_error(const char* path)
-{
-    if (in_dir(path) && faulty("rodir"))
-        return EACCES;
-    if (in_dir(path) && faulty("unlink"))
-        return EIO;
-    return 0;
 }
 
 int unlink(const char* path)
 {
-    const int error = unlink_error(path);
-    if (error) {
-        errno = error;
-        return -1;
-    }
+    FAIL_IF(place(path) == IN_FOLDER && faulty("rodir"), EACCES);
+    FAIL_IF(place(path) == IN_FOLDER && faulty("unlink"), EBUSY);
     return NEXT(unlink)(path);
 }
-
-int unlinkat(int dirfd, const char* path, int flags)
-{
-    const int error = unlink_error(path);
-    if (error) {
-        errno = error;
-        return -1;
-    }
-    return NEXT(unlinkat)(dirfd, path, flags);
-}
-
-int euidaccess(const char* path, int mode)
-{
-    if ((mode & W_OK) && ((in_dir(path) && faulty("rofile") && exists(path))
-                          || (is_dir(path) && faulty("rodir")))) {
-        errno = EACCES;
-        return -1;
-    }
-    return NEXT(euidaccess)(path, mode);
-}
-
-int eaccess(const char* path, int mode) { return euidaccess(path, mode); }
