@@ -70,7 +70,9 @@ TEST(ErrorList, ReadBackRowByRow)
         {errorListHeader("/a/B") + std::string(kErrorListFooter), {}},
         {list.substr(0, list.size() - kErrorListFooter.size() - 2),
          {{7, "9A Gr. slog ,"}, {12345, "  x"}}}, // cut short
-        {"000003 ,a\nnoise\r\r12 ,b\r\n00000x ,c", {{3, "a"}, {{}, "noise"}, {{}, "12 ,b"}, {{}, "00000x ,c"}}},
+        {"000003 ,a\n000004 ,x\r\r12 ,b\r\n00000x ,c",
+         {{3, "a\n000004 ,x"}, {{}, "12 ,b"}, {{}, "00000x ,c"}}},
+        {"000003 ,a\nnoise\n", {{3, "a"}, {{}, "noise"}}},
         {"", {}},
     };
     for (const Case& c : cases) {
