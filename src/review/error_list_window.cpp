@@ -61,15 +61,12 @@ QVariant ErrorListModel::headerData(int section, Qt::Orientation orientation, in
 
 ErrorListWindow::ErrorListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmListaNaGreski"));
     setWindowTitle(QStringLiteral("Lista na greski"));
 
     source_ = new QLabel(this);
-    source_->setObjectName(QStringLiteral("lblLista"));
     source_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     model_ = new ErrorListModel(this);
     table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("tblGreski"));
     // The descriptions line up in their columns of blanks as in the file.
     QFont fixed(QStringLiteral("Liberation Mono"));
     fixed.setStyleHint(QFont::Monospace);

@@ -38,9 +38,6 @@ namespace {
 constexpr int kBandHeight = 92;
 constexpr int kProgressHeight = 14;
 
-const char* const kNotFoundMessage = "Ne e najden brojot koj se bara";
-const char* const kNoErrorListMessage =
-    "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.";
 
 } // namespace
 

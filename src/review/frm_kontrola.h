@@ -28,6 +28,10 @@ class RecordBinding;
 class ReportForm;
 
 
+inline constexpr const char* kNotFoundMessage = "Ne e najden brojot koj se bara";
+inline constexpr const char* kNoErrorListMessage =
+    "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.";
+
 class frmKontrola : public Screen {
     Q_OBJECT
 public:

@@ -105,15 +105,14 @@ Answer RunBoxes::message(const MessageRequest& request)
     return answer;
 }
 
+// The run asks for no input and no file.
 std::string RunBoxes::input(const InputRequest& request)
 {
-    view_.showNow();
     return inner_.input(request);
 }
 
 std::string RunBoxes::openFile(const FileDialogRequest& request)
 {
-    view_.showNow();
     return inner_.openFile(request);
 }
 

@@ -68,6 +68,7 @@ TEST(ErrorList, ReadBackRowByRow)
     const Case cases[] = {
         {list, {{7, "9A Gr. slog ,"}, {12345, "  x"}}},
         {errorListHeader("/a/B") + std::string(kErrorListFooter), {}},
+        {"000007 ,\r\n", {{7, ""}}},
         {list.substr(0, list.size() - kErrorListFooter.size() - 2),
          {{7, "9A Gr. slog ,"}, {12345, "  x"}}}, // cut short
         {"000003 ,a\n000004 ,x\r\r12 ,b\r\n00000x ,c",
@@ -75,6 +76,10 @@ TEST(ErrorList, ReadBackRowByRow)
         {"000003 ,a\nnoise\n", {{3, "a"}, {{}, "noise"}}},
         {"", {}},
     };
+    std::string prefixes;
+    appendRecordPrefix(prefixes, 25);
+    appendRecordPrefix(prefixes, 32767);
+    EXPECT_EQ(prefixes, "000025 ,032767 ,");
     for (const Case& c : cases) {
         std::vector<std::pair<std::optional<int>, std::string>> rows;
         for (const ErrorListRow& row : readErrorListRows(c.bytes))

@@ -124,6 +124,8 @@ TEST(FieldRules, WhatEachRuleListsAndWhetherTheFileFails)
          {"Efektivnoto traenje mora da bide pomalo od Vk. broj na casovi"}},
         // Rule 9: 2088 hours in 1997 to 2001; 182 a month in 1981 to 1994.
         {{{Field::VkRabCasovi, "2089"}}, "03", "2089  Pogolem broj na casovi,", 1, true, {kAboveNorm}},
+        {{{Field::VkRabCasovi, "2089"}, {Field::Godina, "01"}}, "03", "2089  Pogolem broj na casovi,",
+         1, true, {kAboveNorm}},
         {{{Field::VkRabCasovi, "1950"}, {Field::Godina, "97"}}, "03", "1950  Da se proveri br,", 1,
          false, {kDoubtful}},
         {{{Field::VkRabCasovi, "2104"}, {Field::Godina, "90"}}, "03", "", 0, false, {}},
@@ -174,6 +176,7 @@ TEST(FieldRules, EachFindingPaintsItsBoxesWhileItsMessageIsOpen)
     const Case cases[] = {
         {{{Field::PeriodOd, "0113"}, {Field::SifraStaz, "0065"}}, {{Field::PeriodOd, BoxColour::Red}}},
         {{{Field::PeriodDo, "3213"}, {Field::SifraStaz, "0065"}}, {{Field::PeriodDo, BoxColour::Red}}},
+        {{{Field::PeriodDo, "3113"}, {Field::SifraStaz, "0065"}}, {{Field::PeriodDo, BoxColour::Red}}},
         {{{Field::Mesec, "1130"}, {Field::Godina, "96"}}, {{Field::Mesec, BoxColour::Red}}},
         {{{Field::Godina, "04"}, {Field::VkRabCasovi, "2184"}}, {{Field::Godina, BoxColour::Red}}},
         {{{Field::EfektStaz, "1201"}}, {{Field::EfektStaz, BoxColour::Red}}},
@@ -222,4 +225,6 @@ TEST(FieldRules, BadNumericDataStopsTheRecordKeepingEarlierFindings)
     }
     // Nine blank denari are zeros.
     EXPECT_TRUE(check({{Field::Denari, "         "}}).numericOk);
+    // A period that is no number stops the record, whatever the other one holds.
+    EXPECT_EQ(check({{Field::PeriodOd, "01A1"}, {Field::PeriodDo, "0000"}}).state.valueUnderTest, "01A1");
 }

@@ -127,4 +127,12 @@ TEST(QuietRecord, RecognisesPlainRecordsAndLeavesTheRestToTheRules)
     EXPECT_FALSE(isQuietRecord(lineWith(0, {{Field::Denari, "   150000"}}), "03"));
     EXPECT_FALSE(isQuietRecord(recordLine().substr(1), "03"));
     EXPECT_FALSE(isQuietRecord(recordLine(), "3"));
+    // Plain records around the hours' norms: the two agree exactly.
+    for (const char* year : {"80", "81", "90", "94", "95", "97", "99", "00", "01", "02", "03", "04"})
+        for (const char* hours : {"0000", "2007", "2008", "2088", "2089", "2104", "2263", "2366", "2367"})
+            for (const char* sick : {"0000", "0100", "2199"}) {
+                const std::string line = lineWith(0, {{Field::Godina, year}, {Field::VkRabCasovi, hours},
+                                                      {Field::Boleduvanje, sick}});
+                EXPECT_EQ(isQuietRecord(line, "03"), rulesSayNothing(line, "03")) << line;
+            }
 }

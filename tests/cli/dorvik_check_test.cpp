@@ -46,10 +46,14 @@ TEST(DorvikCheck, ChecksEachFileAndSaysHowEveryOneWent)
     writeBytes(dir.file("LOS.TXT"), bad);
     writeBytes(dir.file("KRATOK.TXT"), recordLine() + "\r\n" + std::string(148, 'x') + "\r\n");
 
-    Outcome run = runTool(dir, "DOBAR.TXT LOS.TXT");
+    writeBytes(dir.file("-X.TXT"), fileOf(records(1)));
+    Outcome run = runTool(dir, "DOBAR.TXT LOS.TXT KRATOK.TXT -- -X.TXT");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, std::string(kCheckPassedMessage) + "\n" + dirPath + "/DOBAR.err\n"
-                           + kCheckFailedMessage + "\n" + dirPath + "/LOS.err\n");
+                           + kCheckFailedMessage + "\n" + dirPath + "/LOS.err\n"
+                           + tooManyBadLinesMessage(1, 1) + "\n" + kCheckPassedMessage + "\n"
+                           + dirPath + "/KRATOK.err\n" + kCheckPassedMessage + "\n" + dirPath
+                           + "/-X.err\n");
     EXPECT_EQ(readBytes(dir.file("LOS.err")), errorListHeader(dirPath + "/LOS")
                                                  + "000002 ,04       Gr. godina ,\r\n"
                                                  + std::string(kErrorListFooter));

@@ -160,15 +160,27 @@ TEST_F(Store, ChangesAreRefusedWhenTheFieldCannotHoldThem)
     EXPECT_TRUE(rs().setField(Field::Firma, "Ana\nMarkova"));
     EXPECT_TRUE(store->hasUnsavedChanges());
 
-    // A new record taken out again leaves the cursor where it was.
+    // A new record taken out again leaves the cursor where it was; once
+    // moved from, it stays.
     ASSERT_TRUE(store->WriteToFile());
     ASSERT_TRUE(rs().MoveFirst());
     ASSERT_TRUE(rs().AddNew());
     EXPECT_TRUE(store->hasUnsavedChanges());
     rs().CancelUpdate();
+    rs().CancelUpdate();
     EXPECT_EQ(rs().RecordCount(), 1);
     EXPECT_EQ(rs().cursor(), 0);
     EXPECT_FALSE(store->hasUnsavedChanges());
+    for (bool (Recordset::*move)() : {&Recordset::MoveFirst, &Recordset::MoveLast,
+                                      &Recordset::MovePrevious, &Recordset::MoveNext}) {
+        ASSERT_TRUE(rs().AddNew());
+        (rs().*move)();
+        rs().CancelUpdate();
+    }
+    ASSERT_TRUE(rs().AddNew());
+    rs().MoveTo(0);
+    rs().CancelUpdate();
+    EXPECT_EQ(rs().RecordCount(), 6);
 }
 
 TEST_F(Store, ASaveWritesTheRecordsAndSaysSo)

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -21,10 +22,15 @@ TEST_F(EntryTest, TheDialogStoresWhatIsTickedAsTyped)
         auto* label = dialog.findChild<QLabel*>("Label2_1");
         return label->palette().color(label->foregroundRole());
     };
+    EXPECT_EQ(dialog.windowTitle(), "Avtomatsko popolnuvanje");
     EXPECT_FALSE(dialog.txtGodinaA()->isVisible());
     EXPECT_EQ(labelColour(), QColor(128, 128, 128));
     dialog.chkBox()->click();
     EXPECT_TRUE(dialog.txtGodinaA()->isVisible());
+    // Each box shows its whole value.
+    const int digit = dialog.fontMetrics().horizontalAdvance('0');
+    EXPECT_GE(dialog.txtGodinaA()->width(), 3 * digit);
+    EXPECT_GE(dialog.txtFirmaA()->width(), 30 * digit);
     EXPECT_NE(labelColour(), QColor(128, 128, 128));
     QTest::keyClicks(dialog.txtGodinaA(), "ab7"); // letters pass here, cut at 2
     QApplication::clipboard()->setText("1234567897\r\n");
@@ -60,14 +66,18 @@ TEST_F(EntryTest, TheScreenLoadsAndShowsOnlyOnceTheDialogIsClosed)
 {
     files.files[kFile] = fileOf(records(2)) + "too short\r\n";
     QPointer<Screen> opened = openEntryScreen(AppServices{boxes, files, clock}, ReportFile{kFile, false});
-    auto* dialog = qobject_cast<frmPopolnuvawe*>(QApplication::activeModalWidget());
+    QPointer<frmPopolnuvawe> dialog = qobject_cast<frmPopolnuvawe*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
+    const QRect area = dialog->screen()->availableGeometry();
+    EXPECT_LE((dialog->frameGeometry().center() - area.center()).manhattanLength(), 4);
     EXPECT_FALSE(opened->isVisible());
     EXPECT_TRUE(boxes.shown().empty());
     dialog->chkBox()->click();
     QTest::keyClicks(dialog->txtGodinaA(), "99");
     dialog->cmdProdolzi()->click();
     settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
     auto* entry = qobject_cast<frmVnos*>(opened.data());
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->isVisible());

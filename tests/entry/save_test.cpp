@@ -69,7 +69,8 @@ TEST_F(EntryTest, TypedWorkIsDroppedOnlyAfterYes)
     pressButton("cmdPregled");
     EXPECT_TRUE(boxes.shown().empty());
     pressButton("cmdNovaPrijava");
-    typeInto(Field::ImePrezime, "Ana");
+    box(Field::Godina)->selectAll();
+    typeInto(Field::Godina, "98");
     for (const char* action : {"cmdNovaPrijava", "cmdPregled", "close"}) {
         SCOPED_TRACE(action);
         boxes.clear();
@@ -80,7 +81,7 @@ TEST_F(EntryTest, TypedWorkIsDroppedOnlyAfterYes)
         ASSERT_EQ(boxes.shown().size(), 1u);
         EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik", kDropNewReportQuestion, Icon::Exclamation,
                           Buttons::YesNo));
-        EXPECT_EQ(text(Field::ImePrezime), "Ana");
+        EXPECT_EQ(text(Field::Godina), "98");
         EXPECT_FALSE(screen->previewing());
     }
     boxes.answer(Answer::Yes);

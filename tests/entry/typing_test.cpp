@@ -16,11 +16,14 @@ TEST_F(EntryTest, DigitBoxesTakeDigitsOnlyAndHandTheFocusOnWhenFull)
     box(Field::Denari)->setFocus();
     typeHere("a- Z.");
     EXPECT_EQ(text(Field::Denari), "");
-    // Composed through an input method (a dead key): dropped too.
-    QInputMethodEvent tilde;
-    tilde.setCommitString("~");
-    QApplication::sendEvent(box(Field::Denari), &tilde);
-    typeHere("12345678");
+    // Composed through an input method (a dead key): dropped too; a digit goes in.
+    for (const char* composed : {"~", "1"}) {
+        QInputMethodEvent event;
+        event.setCommitString(composed);
+        QApplication::sendEvent(box(Field::Denari), &event);
+    }
+    EXPECT_EQ(text(Field::Denari), "1");
+    typeHere("2345678");
     EXPECT_EQ(focused(), box(Field::Denari));
     typeHere("9");
     EXPECT_EQ(text(Field::Denari), "123456789");
@@ -45,14 +48,25 @@ TEST_F(EntryTest, DigitBoxesTakeDigitsOnlyAndHandTheFocusOnWhenFull)
 TEST_F(EntryTest, KeysTypedBeforeAStepHappensGoWhereItLeads)
 {
     open();
-    // Without a pause between keys: the steps have not run yet.
+    // Keys without a pause between them: no queued step has run yet.
+    const auto type = [](const QString& keys) {
+        for (const QChar c : keys) {
+            QKeyEvent key(QEvent::KeyPress, c == '\t' ? Qt::Key_Tab : Qt::Key_unknown, Qt::NoModifier,
+                          c == '\t' ? QString() : QString(c));
+            QApplication::sendEvent(QApplication::focusWidget(), &key);
+        }
+    };
     box(Field::LicenBroj)->setFocus();
-    QTest::keyClicks(static_cast<QWidget*>(nullptr), "1111111181" "1111111111111" "12");
-    settle();
+    type("1111111181" "1111111111111" "12");
     EXPECT_EQ(text(Field::LicenBroj), "1111111181");
     EXPECT_EQ(text(Field::MaticenBroj), "1111111111111");
     EXPECT_EQ(text(Field::RegistarskiBroj), "12");
     EXPECT_EQ(focused(), box(Field::RegistarskiBroj));
+    // Tab goes on from where the step led, once.
+    box(Field::Mesec)->setFocus();
+    type("1200\t");
+    settle();
+    EXPECT_EQ(focused(), box(Field::Denari));
     EXPECT_TRUE(boxes.shown().empty());
 }
 

@@ -32,8 +32,10 @@ TEST(Recapitulation, AmountsTotalsAndTheirNotice)
     EXPECT_EQ(unreadableAmountsMessage({7}),
               "Iznosot na slogot 7 ne e broj i ne e vklucen vo zbirnata masa.");
     std::vector<int> many;
-    for (int i = 1; i <= 21; ++i)
+    for (int i = 1; i <= 20; ++i)
         many.push_back(i);
+    EXPECT_NE(unreadableAmountsMessage(many).find(" 19, 20 ne se broevi"), std::string::npos);
+    many.push_back(21);
     const std::string message = unreadableAmountsMessage(many);
     EXPECT_EQ(message.substr(0, 30), "Iznosite na slogovite 1, 2, 3,");
     EXPECT_NE(message.find(" 19, 20, ... ne se broevi i ne se vkluceni vo zbirnata masa."),
@@ -61,4 +63,6 @@ TEST_F(ReviewTest, RekapShowsTheCompanyTheCountAndTheTotal)
     EXPECT_GE(window->txtIme->width() - 8, window->txtIme->fontMetrics().horizontalAdvance(window->txtIme->text()));
     EXPECT_EQ(counters(), "2/3");
     EXPECT_FALSE(screen->findChild<QProgressBar*>("prgView")->isVisible());
+    click("cmdNext"); // the screen goes on
+    EXPECT_EQ(counters(), "3/3");
 }

@@ -7,6 +7,7 @@
 #include "review/error_list_window.h"
 #include "review/review_check_view.h"
 
+#include <QLabel>
 #include <QTableView>
 
 using namespace dorvik;
@@ -45,9 +46,13 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
 {
     open(fileOf(kRecords));
     std::vector<std::pair<QString, QColor>> whileOpen;
+    auto* progress = screen->findChild<QProgressBar*>("prgView");
     boxes.onShow([&](const ShownBox& shown) {
-        if (shown.message.finding)
-            whileOpen.emplace_back(counter("txtPozicija"), background(box(Field::Godina)));
+        if (!shown.message.finding)
+            return;
+        whileOpen.emplace_back(counter("txtPozicija"), background(box(Field::Godina)));
+        EXPECT_EQ(progress->maximum(), 4);
+        EXPECT_EQ(QString::number(progress->value()), counter("txtPozicija"));
     });
     check();
     ASSERT_EQ(whileOpen.size(), 4u);
@@ -58,6 +63,12 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
     EXPECT_FALSE(screen->findChild<QProgressBar*>("prgView")->isVisible());
     for (const ShownBox& shown : boxes.shown())
         EXPECT_EQ(shown.checkBox.empty(), !shown.message.finding) << shown.message.text;
+    // An empty file passes with the header and the footer only.
+    boxes.onShow({});
+    open("");
+    check();
+    EXPECT_EQ(boxes.texts().back(), kCheckPassedMessage);
+    EXPECT_EQ(counters(), "0/0");
 }
 
 TEST_F(CheckTest, TickingTheCheckBoxShowsNoMoreFindingsAndWritesTheSameList)
@@ -94,6 +105,10 @@ TEST_F(CheckTest, AFailedRunOpensItsListAndARowLeadsToTheRecordsFindings)
     EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole), "2");
     EXPECT_EQ(model.data(model.index(0, 1), Qt::DisplayRole), "04       Gr. godina ,");
     EXPECT_TRUE(list()->sourceLine().startsWith(QString(kListPath) + ", zapisana "));
+    // The path above the table; the record numbers whole.
+    QTableView* table = list()->table();
+    EXPECT_LT(list()->findChild<QLabel*>()->geometry().bottom(), table->geometry().top());
+    EXPECT_GE(table->columnWidth(0), table->fontMetrics().horizontalAdvance("000000"));
 
     // Enter on the second row: record 4, exactly its findings' boxes.
     list()->table()->setCurrentIndex(model.index(1, 1));
@@ -117,7 +132,7 @@ TEST_F(CheckTest, AFailedRunOpensItsListAndARowLeadsToTheRecordsFindings)
     // Past the end of the file.
     boxes.clear();
     screen->showFindingsOf(5);
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Ne e najden brojot koj se bara"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{kNotFoundMessage});
     EXPECT_EQ(counters(), "4/4");
 }
 

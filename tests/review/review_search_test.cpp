@@ -18,8 +18,6 @@ std::string numbered(int count)
     return fileOf(lines);
 }
 
-const char* const kNotFound = "Ne e najden brojot koj se bara";
-
 } // namespace
 
 TEST_F(ReviewTest, EachSearchGoesToItsRecordOrSaysItIsNotThere)
@@ -48,9 +46,10 @@ TEST_F(ReviewTest, EachSearchGoesToItsRecordOrSaysItIsNotThere)
         action(step.item)->trigger();
         EXPECT_EQ(counters(), step.counters);
         EXPECT_EQ(boxes.texts(), step.found ? std::vector<std::string>{}
-                                            : std::vector<std::string>{kNotFound});
+                                            : std::vector<std::string>{kNotFoundMessage});
     }
     EXPECT_EQ(name(), "Ime Prezime 10");
+    EXPECT_EQ(std::string(kNotFoundMessage), "Ne e najden brojot koj se bara");
     boxes.clear();
     action("mnuPoRedenBroj")->trigger();
     const InputRequest& prompt = boxes.shown().at(0).input;
