@@ -8,16 +8,7 @@
 using namespace dorvik;
 using namespace dorvik::testing;
 
-TEST(CheckDigits, ExpectedDigitsAtTheirEdges)
-{
-    EXPECT_EQ(expectedMod10("1234567890"), 7); // the last place is never weighted
-    EXPECT_EQ(expectedMod10("0000000950"), 0); // a sum of 10 gives 0, not 10
-    EXPECT_EQ(expectedMod11("0000000000600", "LB"), 0);  // "LB" folds 10 to 0 ...
-    EXPECT_EQ(expectedMod11("0000000001405", "LB"), 11); // ... and keeps 11
-    EXPECT_EQ(expectedMod11("0000000000060", "MB"), 10); // "MB" keeps 10
-    EXPECT_FALSE(expectedMod11("1111111111111", "RB"));
-}
-
+// The expected digits are held to a reference in the rules property (tests/properties).
 TEST(CheckDigits, TheRoutinesPaintTellAndSetTheFaultCode)
 {
     struct Case {
@@ -65,16 +56,3 @@ TEST(CheckDigits, TheRoutinesPaintTellAndSetTheFaultCode)
     }
 }
 
-TEST(CheckDigits, ANonDigitIsTheCallersOrToldOnTheEntryScreen)
-{
-    FakeScreen screen;
-    ScriptedBoxes boxes;
-    std::int16_t fault = 0;
-    EXPECT_FALSE(KontrolaMod10({screen, boxes, NonDigit::LeaveToCaller}, "01111111 8", "LB", fault));
-    EXPECT_FALSE(KontrolaMod11({screen, boxes, NonDigit::LeaveToCaller}, "111111111111", "MB", fault));
-    EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_FALSE(KontrolaMod11({screen, boxes, NonDigit::TellUser}, "111111111111A", "MB", fault));
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{kEntryNonDigitMessage});
-    EXPECT_EQ(fault, 0);
-    EXPECT_TRUE(screen.paints.empty());
-}

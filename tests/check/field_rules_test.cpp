@@ -166,39 +166,6 @@ TEST(FieldRules, WhatEachRuleListsAndWhetherTheFileFails)
     }
 }
 
-TEST(FieldRules, EachFindingPaintsItsBoxesWhileItsMessageIsOpen)
-{
-    using Paints = std::vector<std::pair<Field, BoxColour>>;
-    struct Case {
-        Changes changes;
-        Paints whileOpen;
-    };
-    const Case cases[] = {
-        {{{Field::PeriodOd, "0113"}, {Field::SifraStaz, "0065"}}, {{Field::PeriodOd, BoxColour::Red}}},
-        {{{Field::PeriodDo, "3213"}, {Field::SifraStaz, "0065"}}, {{Field::PeriodDo, BoxColour::Red}}},
-        {{{Field::PeriodDo, "3113"}, {Field::SifraStaz, "0065"}}, {{Field::PeriodDo, BoxColour::Red}}},
-        {{{Field::Mesec, "1130"}, {Field::Godina, "96"}}, {{Field::Mesec, BoxColour::Red}}},
-        {{{Field::Godina, "04"}, {Field::VkRabCasovi, "2184"}}, {{Field::Godina, BoxColour::Red}}},
-        {{{Field::EfektStaz, "1201"}}, {{Field::EfektStaz, BoxColour::Red}}},
-        {{{Field::VkRabCasovi, "2050"}, {Field::Godina, "90"}},
-         {{Field::VkRabCasovi, BoxColour::Yellow}, {Field::Boleduvanje, BoxColour::Yellow}}},
-        {{{Field::VkRabCasovi, "2600"}, {Field::Godina, "90"}},
-         {{Field::VkRabCasovi, BoxColour::Red}, {Field::Boleduvanje, BoxColour::Red}}},
-        {{{Field::VkRabCasovi, "    "}, {Field::Godina, "96"}},
-         {{Field::VkRabCasovi, BoxColour::Red}, {Field::Denari, BoxColour::Red}}},
-        {{{Field::Boleduvanje, "2199"}, {Field::Godina, "96"}}, {{Field::Boleduvanje, BoxColour::Red}}},
-    };
-    for (const Case& c : cases) {
-        const Checked checked = check(c.changes);
-        ASSERT_EQ(checked.paintedWhileOpen.size(), 1u);
-        EXPECT_EQ(checked.paintedWhileOpen[0], c.whileOpen);
-        Paints afterwards = c.whileOpen;
-        for (const auto& paint : c.whileOpen)
-            afterwards.emplace_back(paint.first, BoxColour::Silver);
-        EXPECT_EQ(checked.paints, afterwards);
-    }
-}
-
 TEST(FieldRules, BadNumericDataStopsTheRecordKeepingEarlierFindings)
 {
     const std::pair<Field, const char*> cases[] = {

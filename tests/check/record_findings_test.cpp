@@ -23,6 +23,14 @@ TEST(RecordFindings, TheBoxesOfTheRecordsFindingsAndNoOthers)
         {lineWith(0, {{Field::Godina, "90"}, {Field::VkRabCasovi, "0000"}, {Field::Boleduvanje, "2050"}}),
          {{Field::VkRabCasovi, BoxColour::Red}, {Field::Denari, BoxColour::Red},
           {Field::Boleduvanje, BoxColour::Yellow}}},
+        // Each finding's boxes.
+        {lineWith(0, {{Field::PeriodOd, "0113"}, {Field::SifraStaz, "0065"}}), {{Field::PeriodOd, BoxColour::Red}}},
+        {lineWith(0, {{Field::PeriodDo, "3213"}, {Field::SifraStaz, "0065"}}), {{Field::PeriodDo, BoxColour::Red}}},
+        {lineWith(0, {{Field::PeriodDo, "3113"}, {Field::SifraStaz, "0065"}}), {{Field::PeriodDo, BoxColour::Red}}},
+        {lineWith(0, {{Field::Mesec, "1130"}, {Field::Godina, "96"}}), {{Field::Mesec, BoxColour::Red}}},
+        {lineWith(0, {{Field::EfektStaz, "1201"}}), {{Field::EfektStaz, BoxColour::Red}}},
+        {lineWith(0, {{Field::VkRabCasovi, "2600"}, {Field::Godina, "90"}}),
+         {{Field::VkRabCasovi, BoxColour::Red}, {Field::Boleduvanje, BoxColour::Red}}},
         // Bad numeric data: what the rules found before it.
         {lineWith(0, {{Field::MaticenBroj, "1111111111112"}, {Field::Godina, "9A"}}),
          {{Field::MaticenBroj, BoxColour::Red}}},

@@ -80,7 +80,8 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
     } cases[] = {
         {"NEMA.TXT LOS.TXT", "dorvik-check: NEMA.TXT: No such file or directory\n"},
         {"FOLDER.TXT", "dorvik-check: FOLDER.TXT: Is a directory\n"},
-        {"X.ERR", "dorvik-check: " + dir.path().string() + "/X.err: " + kListNameClashMessage + "\n"},
+        {"X.ERR", "dorvik-check: " + dir.path().string() + "/X.err: Imeto na listata na greski e isto "
+                  "so imeto na datotekata so prijavite. Preimenuvajte ja datotekata i pocnete odnovo.\n"},
         {"--bogus", "dorvik-check: unknown option --bogus\n"},
         {"", ""},
     };

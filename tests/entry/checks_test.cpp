@@ -1,10 +1,8 @@
 // The immediate checks of the entry screen, as each box is filled.
 #include "entry_fixture.h"
 
-#include "check/check_digits.h"
 #include "check/entry_rules.h"
 
-#include <QClipboard>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -74,15 +72,4 @@ TEST_F(EntryTest, EachCheckedBoxPassesOrIsWipedWithItsMessage)
         EXPECT_EQ(during, QColor(255, 0, 0));
         EXPECT_EQ(background(c.field), QColor(192, 192, 192));
     }
-}
-
-TEST_F(EntryTest, APastedLetterInAnIdentifierIsToldAndKept)
-{
-    open();
-    QApplication::clipboard()->setText("11111a1181");
-    box(Field::LicenBroj)->paste();
-    settle();
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{kEntryNonDigitMessage, kEntryNonDigitMessage}));
-    EXPECT_EQ(text(Field::LicenBroj), "11111a1181");
-    EXPECT_EQ(focused(), box(Field::MaticenBroj));
 }

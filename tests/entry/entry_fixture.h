@@ -27,11 +27,9 @@ struct EntryTest : ::testing::Test {
 
     void SetUp() override
     {
-        Module1::AutoGodina.clear();
-        Module1::AutoRegistarskiBroj.clear();
-        Module1::AutoFirma.clear();
-        Module1::AutoEfektStaz.clear();
-        Module1::AutoStepenZgolem.clear();
+        for (std::string* value : {&Module1::AutoGodina, &Module1::AutoRegistarskiBroj, &Module1::AutoFirma,
+                                   &Module1::AutoEfektStaz, &Module1::AutoStepenZgolem})
+            value->clear();
         files.files[kFile] = "";
     }
 

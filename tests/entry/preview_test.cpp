@@ -55,14 +55,3 @@ TEST_F(EntryTest, PreviewPagesThroughTheFileAsItIs)
     EXPECT_EQ(text(Field::Godina), "");
     EXPECT_EQ(counters(), "4/4");
 }
-
-TEST_F(EntryTest, PreviewOfAnEmptyFileSurvivesEveryButton)
-{
-    open();
-    pressButton("cmdPregled");
-    for (const char* name : {"cmdFirstV", "cmdLastV", "cmdNextV", "cmdPrevV"}) {
-        button(name)->click();
-        EXPECT_EQ(counters(), "0/0") << name;
-    }
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{kLastRecordMessage, kFirstRecordMessage}));
-}

@@ -1,6 +1,8 @@
 // Typing on the entry screen: digit boxes, the focus advance, the tab order.
 #include "entry_fixture.h"
 
+#include "check/check_digits.h"
+
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -102,6 +104,10 @@ TEST_F(EntryTest, APasteNeverSplitsARecordNorPutsANonDigitInTheFile)
     box(Field::Mesec)->paste();
     EXPECT_EQ(text(Field::Mesec), "12");
     // A letter pasted into a digit box meets the checks; the file never sees it.
+    QApplication::clipboard()->setText("11111a1181");
+    box(Field::LicenBroj)->paste();
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{kEntryNonDigitMessage, kEntryNonDigitMessage}));
+    EXPECT_EQ(text(Field::LicenBroj), "11111a1181");
     typeReport();
     box(Field::Denari)->selectAll();
     QApplication::clipboard()->setText("00015000A");

@@ -1,6 +1,5 @@
 #include "platform/qt_file_system.h"
 
-#include "platform/posix_file_system.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +31,6 @@ TEST(QtFileSystem, ReplacesWholeKeepsPermissionsAndFingerprintsWhatItWrote)
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-    // The batch checker's reads the same bytes and keeps no fingerprint.
-    PosixFileSystem posix;
-    const ReadResult plain = readWhole(posix, path);
-    EXPECT_EQ(plain.bytes, bytes);
-    EXPECT_EQ(plain.status.fingerprint, "");
 }
 
 TEST(QtFileSystem, AFolderOrNothingInPlaceOfTheFile)

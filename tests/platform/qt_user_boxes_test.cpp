@@ -13,45 +13,30 @@ using namespace dorvik;
 // The tests of the real dialogs: everything else uses the scripted boxes.
 TEST(QtUserBoxes, AnswersAsTheButtonPressedWithTheTextAsGiven)
 {
-    struct Case {
-        Buttons buttons;
-        Answer defaultButton;
-        QMessageBox::StandardButton pressed; // NoButton: Escape
-        Answer answer;
+    using B = QMessageBox;
+    // Buttons, the default, the button pressed (NoButton: Escape), the answer.
+    const std::tuple<Buttons, Answer, B::StandardButton, B::StandardButton, Answer> cases[] = {
+        {Buttons::YesNo, Answer::No, B::No, B::NoButton, Answer::No},
+        {Buttons::YesNo, Answer::No, B::No, B::Yes, Answer::Yes},
+        {Buttons::YesNoCancel, Answer::Yes, B::Yes, B::NoButton, Answer::Cancel},
+        {Buttons::YesNoCancel, Answer::Yes, B::Yes, B::No, Answer::No},
+        {Buttons::Ok, Answer::Ok, B::Ok, B::NoButton, Answer::Ok},
     };
-    const Case cases[] = {
-        {Buttons::YesNo, Answer::No, QMessageBox::NoButton, Answer::No},
-        {Buttons::YesNo, Answer::No, QMessageBox::Yes, Answer::Yes},
-        {Buttons::YesNoCancel, Answer::Yes, QMessageBox::NoButton, Answer::Cancel},
-        {Buttons::YesNoCancel, Answer::Yes, QMessageBox::No, Answer::No},
-        {Buttons::Ok, Answer::Ok, QMessageBox::NoButton, Answer::Ok},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [buttons, defaultButton, shownDefault, pressed, answer] : cases) {
         QtUserBoxes boxes;
-        QString text, title;
-        bool defaultRight = false;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            text = box->text();
-            title = box->windowTitle();
-            defaultRight = box->defaultButton()
-                           == box->button(c.defaultButton == Answer::Yes  ? QMessageBox::Yes
-                                          : c.defaultButton == Answer::No ? QMessageBox::No
-                                                                          : QMessageBox::Ok);
-            if (c.pressed == QMessageBox::NoButton)
-                box->reject();
-            else
-                box->button(c.pressed)->click();
+            EXPECT_EQ(box->text(), QStringLiteral("DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE"));
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Dorvik"));
+            EXPECT_EQ(box->defaultButton(), box->button(shownDefault));
+            pressed == B::NoButton ? box->reject() : box->button(pressed)->click();
         });
         MessageRequest request;
         request.text = "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE";
-        request.buttons = c.buttons;
-        request.defaultButton = c.defaultButton;
-        EXPECT_EQ(boxes.message(request), c.answer);
-        EXPECT_EQ(text, QStringLiteral("DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE"));
-        EXPECT_EQ(title, QStringLiteral("Dorvik"));
-        EXPECT_TRUE(defaultRight);
+        request.buttons = buttons;
+        request.defaultButton = defaultButton;
+        EXPECT_EQ(boxes.message(request), answer);
     }
 }
 

@@ -46,12 +46,15 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
 {
     open(fileOf(kRecords));
     std::vector<std::pair<QString, QColor>> whileOpen;
-    auto* progress = screen->findChild<QProgressBar*>("prgView");
+    QString nameAtVerdict = "none";
     boxes.onShow([&](const ShownBox& shown) {
+        if (shown.message.text == kCheckFailedMessage || shown.message.text == kCheckPassedMessage)
+            nameAtVerdict = name();
         if (!shown.message.finding)
             return;
         whileOpen.emplace_back(counter("txtPozicija"), background(box(Field::Godina)));
-        EXPECT_EQ(progress->maximum(), 4);
+        const auto* progress = screen->findChild<QProgressBar*>("prgView");
+        EXPECT_EQ(QString::number(progress->maximum()), counter("txtRecords"));
         EXPECT_EQ(QString::number(progress->value()), counter("txtPozicija"));
     });
     check();
@@ -63,11 +66,17 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
     EXPECT_FALSE(screen->findChild<QProgressBar*>("prgView")->isVisible());
     for (const ShownBox& shown : boxes.shown())
         EXPECT_EQ(shown.checkBox.empty(), !shown.message.finding) << shown.message.text;
-    // An empty file passes with the header and the footer only.
-    boxes.onShow({});
+    // At the verdict the last record is in view, also after a record without findings.
+    open(fileOf({recordLine(1), kRecords[1], recordLine(3)}));
+    whileOpen.clear();
+    check();
+    EXPECT_EQ(whileOpen.size(), 1u);
+    EXPECT_EQ(nameAtVerdict, "Ime Prezime 3");
+    // An empty file passes with the header and the footer only, nothing in view.
     open("");
     check();
     EXPECT_EQ(boxes.texts().back(), kCheckPassedMessage);
+    EXPECT_EQ(nameAtVerdict, "");
     EXPECT_EQ(counters(), "0/0");
 }
 
@@ -81,11 +90,20 @@ TEST_F(CheckTest, TickingTheCheckBoxShowsNoMoreFindingsAndWritesTheSameList)
     boxes.clear();
     boxes.tick(false);
     boxes.tick(true);
+    // Nothing else runs while the run is on, whatever reaches the screen.
+    boxes.onShow([&](const ShownBox& shown) {
+        if (shown.message.finding)
+            for (const char* b : {"cmdFirst", "cmdPrev", "cmdNext", "cmdLast", "cmdAddNew", "cmdRec",
+                                  "cmdPreview", "cmdRekap", "cmdKontrola"})
+                click(b);
+    });
     check();
     EXPECT_EQ(files.files.at(kListPath), unticked);
+    EXPECT_EQ(file(), fileOf(kRecords));
     EXPECT_EQ(boxes.shown().size(), 1u + 2u + 1u);
     EXPECT_EQ(boxes.texts().back(), kCheckFailedMessage);
     // Each run starts with the boxes showing.
+    boxes.onShow({});
     boxes.clear();
     check();
     EXPECT_EQ(boxes.shown().size(), all);
@@ -177,6 +195,15 @@ TEST_F(CheckTest, AScreenClosedUnderItsOwnBoxStopsAndWritesNothing)
     EXPECT_EQ(files.files[kListPath], "earlier");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
+    // Closed while the verdict is open: the list is not finished either.
+    open(fileOf(records(2)));
+    closing = screen;
+    boxes.onShow([&](const ShownBox& shown) {
+        if (shown.message.text == kCheckPassedMessage)
+            closing->close();
+    });
+    check();
+    EXPECT_EQ(files.files[kListPath], "earlier");
 
     // Closed while the save asks about another's changes: nothing written.
     boxes.onShow({});

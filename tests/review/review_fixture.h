@@ -65,6 +65,12 @@ struct ReviewTest : ::testing::Test {
         box(f)->selectAll();
         QTest::keyClicks(box(f), keys);
     }
+    // Types every field of recordLine(seed).
+    void typeRecord(int seed)
+    {
+        for (int i = 0; i < kFieldCount; ++i)
+            type(fieldAt(i), QString::fromStdString(fieldOf(recordLine(seed), fieldAt(i))));
+    }
     std::string file() const { return files.files.at(kReportPath); }
 };
 

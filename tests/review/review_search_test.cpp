@@ -59,17 +59,3 @@ TEST_F(ReviewTest, EachSearchGoesToItsRecordOrSaysItIsNotThere)
     EXPECT_EQ(action("mnuPoMaticenBr")->shortcut(), QKeySequence("Ctrl+M"));
 }
 
-TEST_F(ReviewTest, SearchSeesAnEditNotYetSaved)
-{
-    open(numbered(4));
-    click("cmdNext");
-    type(Field::LicenBroj, "1111111181");
-    click("cmdFirst");
-    boxes.answerInput("1111111181");
-    action("mnuPoLicenBr")->trigger();
-    EXPECT_EQ(counters(), "2/4");
-    boxes.answerInput("5555555552");
-    boxes.clear();
-    action("mnuPoLicenBr")->trigger();
-    EXPECT_EQ(boxes.shown().at(0).input.defaultText, "1111111181");
-}

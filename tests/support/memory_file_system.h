@@ -20,14 +20,12 @@ public:
     int failReadAfterBlocks = -1;
     std::string readError = "Input/output error";
 
-    // Writing: the text is what the platform would say. A write fails once
-    // the file would grow past writeRoom bytes.
-    std::string openError;         // starting any write fails
-    std::string readOnlyPath;      // starting a write of this path fails
+    // Writing: the text is what the platform would say. A write fails
+    // ("No space left on device") once the file would grow past writeRoom bytes.
+    std::string openError;    // starting any write fails
+    std::string readOnlyPath; // starting a write of this path fails
     std::string commitError;
     std::size_t writeRoom = std::string::npos;
-    std::string writeError = "No space left on device";
-    int commits = 0;
 
     // A file's fingerprint is its bytes: equal exactly when the files are.
     ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;

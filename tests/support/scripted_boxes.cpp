@@ -2,6 +2,18 @@
 
 namespace dorvik::testing {
 
+namespace {
+template <typename T>
+T next(std::deque<T>& script, T otherwise)
+{
+    if (script.empty())
+        return otherwise;
+    T value = std::move(script.front());
+    script.pop_front();
+    return value;
+}
+} // namespace
+
 void ScriptedBoxes::record(ShownBox box)
 {
     shown_.push_back(box);
@@ -12,17 +24,11 @@ void ScriptedBoxes::record(ShownBox box)
 Answer ScriptedBoxes::show(ShownBox box)
 {
     record(box);
-    if (!answers_.empty()) {
-        const Answer a = answers_.front();
-        answers_.pop_front();
-        return a;
-    }
-    switch (box.message.buttons) {
-    case Buttons::Ok: return Answer::Ok;
-    case Buttons::YesNo: return Answer::No;
-    case Buttons::YesNoCancel: return Answer::Cancel;
-    }
-    return Answer::Ok;
+    // Without a script: the escape answer.
+    const Buttons buttons = box.message.buttons;
+    return next(answers_, buttons == Buttons::YesNo         ? Answer::No
+                          : buttons == Buttons::YesNoCancel ? Answer::Cancel
+                                                            : Answer::Ok);
 }
 
 Answer ScriptedBoxes::message(const MessageRequest& request)
@@ -33,28 +39,20 @@ Answer ScriptedBoxes::message(const MessageRequest& request)
 Answer ScriptedBoxes::messageWithCheckBox(const MessageRequest& request,
                                           const std::string& checkBox, bool& ticked)
 {
-    ticked = !ticks_.empty() && ticks_.front();
-    if (!ticks_.empty())
-        ticks_.pop_front();
+    ticked = next(ticks_, false);
     return show({ShownBox::Kind::Message, request, checkBox, {}, {}});
 }
 
 std::string ScriptedBoxes::input(const InputRequest& request)
 {
     record({ShownBox::Kind::Input, {}, {}, request, {}});
-    std::string text = inputs_.empty() ? std::string() : std::move(inputs_.front());
-    if (!inputs_.empty())
-        inputs_.pop_front();
-    return text;
+    return next(inputs_, std::string());
 }
 
 std::string ScriptedBoxes::openFile(const FileDialogRequest& request)
 {
     record({ShownBox::Kind::OpenFile, {}, {}, {}, request});
-    std::string path = files_.empty() ? std::string() : std::move(files_.front());
-    if (!files_.empty())
-        files_.pop_front();
-    return path;
+    return next(files_, std::string());
 }
 
 std::vector<std::string> ScriptedBoxes::texts() const
@@ -73,9 +71,9 @@ std::vector<std::string> ScriptedBoxes::texts() const
     if (box.kind == ShownBox::Kind::Message && m.title == title && m.text == text && m.icon == icon
         && m.buttons == buttons)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "box \"" << m.title << "\": \"" << m.text << "\" icon " << static_cast<int>(m.icon)
-           << " buttons " << static_cast<int>(m.buttons);
+    return ::testing::AssertionFailure() << "box \"" << m.title << "\": \"" << m.text << "\" icon "
+                                         << static_cast<int>(m.icon) << " buttons "
+                                         << static_cast<int>(m.buttons);
 }
 
 } // namespace dorvik::testing
