@@ -92,6 +92,7 @@ TEST(FieldRules, WhatEachRuleListsAndWhetherTheFileFails)
         {{{Field::Godina, "70"}}, "03", "", 0, false, {}},
         // Rules 5 and 6: shape, day, month; "00" passes.
         {{{Field::PeriodOd, "    "}}, "03", "            Prazno pole  ,,", 1, true, {kPeriodShape}},
+        {{{Field::PeriodOd, "0000"}}, "03", "0000        Prazno pole  ,,", 1, true, {kPeriodShape}},
         {{{Field::PeriodDo, "0000"}}, "03", "0000        Prazno pole  ,", 1, true, {kPeriodShape}},
         {{{Field::PeriodOd, "3201"}, {Field::SifraStaz, "0065"}}, "03", "3201       Per. 01-31 ,",
          1, true, {kPeriodDays}},
@@ -193,5 +194,7 @@ TEST(FieldRules, BadNumericDataStopsTheRecordKeepingEarlierFindings)
     // Nine blank denari are zeros.
     EXPECT_TRUE(check({{Field::Denari, "         "}}).numericOk);
     // A period that is no number stops the record, whatever the other one holds.
-    EXPECT_EQ(check({{Field::PeriodOd, "01A1"}, {Field::PeriodDo, "0000"}}).state.valueUnderTest, "01A1");
+    const Checked stopped = check({{Field::PeriodOd, "01A1"}, {Field::PeriodDo, "0000"}});
+    EXPECT_FALSE(stopped.numericOk);
+    EXPECT_EQ(stopped.state.valueUnderTest, "01A1");
 }

@@ -96,6 +96,10 @@ open_window() {
 # The next message box bears title $1; photographed as $2, answered with keys.
 answer() { open_window "$1" "$2"; shift 2; keys "$@"; }
 
+# ---- --help and --version answer on standard output, without a display -----
+ok "dorvik --version" eval 'env -u DISPLAY "$dorvik" --version | grep -qx "dorvik [0-9.]*"'
+ok "dorvik --help" eval 'env -u DISPLAY "$dorvik" --help | grep -q "\[FILE\.\.\.\]"'
+
 # ---- Start on the example: the main window and a review screen over it ------
 within x getdisplaygeometry >/dev/null
 "$dorvik" "$report" >"$work/dorvik.log" 2>&1 &

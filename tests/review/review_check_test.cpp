@@ -123,10 +123,12 @@ TEST_F(CheckTest, AFailedRunOpensItsListAndARowLeadsToTheRecordsFindings)
     EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole), "2");
     EXPECT_EQ(model.data(model.index(0, 1), Qt::DisplayRole), "04       Gr. godina ,");
     EXPECT_TRUE(list()->sourceLine().startsWith(QString(kListPath) + ", zapisana "));
-    // The path above the table; the record numbers whole.
+    // The path above the table; the record numbers and descriptions whole.
     QTableView* table = list()->table();
     EXPECT_LT(list()->findChild<QLabel*>()->geometry().bottom(), table->geometry().top());
     EXPECT_GE(table->columnWidth(0), table->fontMetrics().horizontalAdvance("000000"));
+    EXPECT_GE(table->columnWidth(1), table->fontMetrics().horizontalAdvance(
+                                         model.data(model.index(1, 1), Qt::DisplayRole).toString()));
 
     // Enter on the second row: record 4, exactly its findings' boxes.
     list()->table()->setCurrentIndex(model.index(1, 1));
