@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -68,9 +69,7 @@ ErrorListWindow::ErrorListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     model_ = new ErrorListModel(this);
     table_ = new QTableView(this);
     // The descriptions line up in their columns of blanks as in the file.
-    QFont fixed(QStringLiteral("Liberation Mono"));
-    fixed.setStyleHint(QFont::Monospace);
-    table_->setFont(fixed);
+    table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,9 +102,12 @@ void ErrorListWindow::showList(const std::string& path, std::optional<std::time_
     }
     source_->setText(line);
     model_->setList(std::move(bytes));
-    // The descriptions at their full length, side by side: scrolled, never cut.
+    // The descriptions at their full length, side by side: scrolled, never
+    // cut. Measured whole: a glyph's advance is fractional, and rounding it
+    // once per character would fall short on a long line.
     const int characters = std::max(model_->longestText(), 40);
-    table_->setColumnWidth(1, table_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters + 16);
+    const QString widest(characters, QLatin1Char('0'));
+    table_->setColumnWidth(1, table_->fontMetrics().horizontalAdvance(widest) + 16);
     if (model_->rowCount() > 0)
         table_->setCurrentIndex(model_->index(0, 0));
 }

@@ -127,8 +127,9 @@ TEST_F(CheckTest, AFailedRunOpensItsListAndARowLeadsToTheRecordsFindings)
     QTableView* table = list()->table();
     EXPECT_LT(list()->findChild<QLabel*>()->geometry().bottom(), table->geometry().top());
     EXPECT_GE(table->columnWidth(0), table->fontMetrics().horizontalAdvance("000000"));
-    EXPECT_GE(table->columnWidth(1), table->fontMetrics().horizontalAdvance(
-                                         model.data(model.index(1, 1), Qt::DisplayRole).toString()));
+    const int descriptionWidth = table->columnWidth(1);
+    table->resizeColumnToContents(1);
+    EXPECT_GE(descriptionWidth, table->columnWidth(1));
 
     // Enter on the second row: record 4, exactly its findings' boxes.
     list()->table()->setCurrentIndex(model.index(1, 1));
