@@ -49,7 +49,7 @@ bool runTest(const CheckDigitContext& context, std::string_view number,
 
     faultCode = test.faultCode;
     context.screen.setColour(test.field, BoxColour::Red);
-    tellFinding(context.boxes, test.message, "Kontrola");
+    tellFinding(context.boxes, test.message, Icon::Information, "Kontrola");
     context.screen.setColour(test.field, BoxColour::Silver);
     return true;
 }

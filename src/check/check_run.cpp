@@ -8,19 +8,6 @@
 
 namespace dorvik {
 
-namespace {
-
-void tellClosing(UserBoxes& boxes, bool failed)
-{
-    MessageRequest request;
-    request.title = "KONTROLA";
-    request.icon = Icon::Information;
-    request.text = failed ? kCheckFailedMessage : kCheckPassedMessage;
-    boxes.message(request);
-}
-
-} // namespace
-
 CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes& boxes,
                         FileSystem& files, const Clock& clock)
 {
@@ -63,10 +50,7 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         const bool numericDataOk = rules.apply(state);
         if (!numericDataOk) {
             // Listed whatever the fault code holds.
-            MessageRequest request;
-            request.text = kBadNumericDataMessage;
-            request.finding = true;
-            boxes.message(request);
+            tellFinding(boxes, kBadNumericDataMessage);
             state.errorLine += state.valueUnderTest;
             state.errorLine += kBadNumericDataColumn;
         }
@@ -90,7 +74,8 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
     }
     view.showPosition(total);
 
-    tellClosing(boxes, state.failed);
+    tell(boxes, state.failed ? kCheckFailedMessage : kCheckPassedMessage, Icon::Information,
+         "KONTROLA");
     if (view.stopped())
         return result;
     // The list is closed only once the verdict has been confirmed.

@@ -176,7 +176,7 @@ void FieldRules::report(const FieldFinding& finding, std::string_view shownText)
         context_.screen.setColour(finding.boxes[i], finding.colour);
     state_->errorLine += shownText;
     state_->errorLine += finding.column;
-    tellFinding(context_.boxes, finding.message, "KONTROLA");
+    tellFinding(context_.boxes, finding.message, Icon::Information, "KONTROLA");
     for (int i = 0; i < finding.boxCount; ++i)
         context_.screen.setColour(finding.boxes[i], BoxColour::Silver);
 }

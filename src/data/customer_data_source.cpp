@@ -5,6 +5,7 @@
 #include "platform/user_boxes.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <new>
 
 namespace dorvik {
@@ -39,10 +40,7 @@ CustomerDataSource::CustomerDataSource(Options options, FileSystem& fs, UserBoxe
     } else {
         // Nothing is loaded from a file just created empty; what is on the
         // disk is still known, so that a save notices another's writes.
-        struct Nothing : ByteSink {
-            bool consume(std::string_view) override { return true; }
-        } nothing;
-        knownFingerprint_ = fs.readBlocks(fileName_, nothing).fingerprint;
+        knownFingerprint_ = readThrough(fs, fileName_).fingerprint;
     }
     // After loading the cursor stands on the first record, or at EOF.
     rsCustomers.cursor_ = 0;
@@ -171,26 +169,17 @@ bool CustomerDataSource::WriteToFile()
     // its bytes too when they are to be kept beside it.
     const bool backupDue = rejectedNonEmpty_ > 0 && !backupWritten_;
     ReadResult onDisk;
-    if (backupDue) {
+    if (backupDue)
         onDisk = readWhole(fs_, fileName_);
-    } else {
-        struct Nothing : ByteSink {
-            bool consume(std::string_view) override { return true; }
-        } nothing;
-        onDisk.status = fs_.readBlocks(fileName_, nothing);
-    }
+    else
+        onDisk.status = readThrough(fs_, fileName_);
     const bool vanished = !onDisk.status.ok && onDisk.status.missing;
     if (!onDisk.status.ok && !vanished) {
         tell(boxes_, onDisk.status.error);
         return false;
     }
     if (!vanished && onDisk.status.fingerprint != knownFingerprint_) {
-        MessageRequest question;
-        question.text = kChangedOnDiskQuestion;
-        question.icon = Icon::Exclamation;
-        question.buttons = Buttons::YesNo;
-        question.defaultButton = Answer::No;
-        if (boxes_.message(question) != Answer::Yes)
+        if (!askYesNo(boxes_, kChangedOnDiskQuestion, Icon::Exclamation))
             return false;
     }
     if (backupDue && !vanished) {
@@ -219,8 +208,7 @@ bool CustomerDataSource::WriteToFile()
 
 std::string savedStatus(const std::string& fileName, const SaveOutcome& outcome)
 {
-    const std::size_t slash = fileName.rfind('/');
-    const std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+    const std::string name = std::filesystem::path(fileName).filename().string();
     std::string text =
         "Snimeni se " + std::to_string(outcome.records) + " prijavi vo " + name + ".";
     if (outcome.backup)

@@ -113,11 +113,7 @@ void frmVnos::checkRegBroj()
 void frmVnos::failWithMessage(Field field, const char* text)
 {
     setColour(field, BoxColour::Red);
-    MessageRequest request;
-    request.title = kCheckTitle;
-    request.text = text;
-    request.icon = Icon::Information;
-    services().boxes.message(request);
+    tell(services().boxes, text, Icon::Information, kCheckTitle);
     setColour(field, BoxColour::Silver);
     wipe(field);
 }

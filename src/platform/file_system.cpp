@@ -20,6 +20,14 @@ ReadResult readWhole(FileSystem& files, const std::string& path)
     return result;
 }
 
+ReadStatus readThrough(FileSystem& files, const std::string& path)
+{
+    struct Discard : ByteSink {
+        bool consume(std::string_view) override { return true; }
+    } discard;
+    return files.readBlocks(path, discard);
+}
+
 std::optional<std::string> writeWhole(FileSystem& files, const std::string& path,
                                       std::string_view bytes, std::string* fingerprint)
 {

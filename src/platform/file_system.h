@@ -69,6 +69,10 @@ struct ReadResult {
 // The whole file in one piece, for files that are small or held whole anyway.
 ReadResult readWhole(FileSystem& files, const std::string& path);
 
+// Reads the file through, keeping none of its bytes: whether it can be read,
+// and its fingerprint.
+ReadStatus readThrough(FileSystem& files, const std::string& path);
+
 // Writes the bytes as the whole new contents of the file. Returns the
 // platform's description of a failure, or nothing.
 std::optional<std::string> writeWhole(FileSystem& files, const std::string& path,

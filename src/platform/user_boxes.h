@@ -66,32 +66,38 @@ public:
 };
 
 // A box with an OK button, no icon unless given, and the application's title.
-inline Answer tell(UserBoxes& boxes, std::string text, Icon icon = Icon::None,
-                   std::string title = kAppTitle)
+inline MessageRequest okBox(std::string text, Icon icon = Icon::None, std::string title = kAppTitle)
 {
     MessageRequest request;
     request.title = std::move(title);
     request.text = std::move(text);
     request.icon = icon;
-    return boxes.message(request);
+    return request;
 }
 
-// A finding of the check run: information icon, OK, the title given.
-inline Answer tellFinding(UserBoxes& boxes, std::string text, std::string title)
+// Shows such a box.
+inline Answer tell(UserBoxes& boxes, std::string text, Icon icon = Icon::None,
+                   std::string title = kAppTitle)
 {
-    MessageRequest request;
-    request.title = std::move(title);
-    request.text = std::move(text);
-    request.icon = Icon::Information;
+    return boxes.message(okBox(std::move(text), icon, std::move(title)));
+}
+
+// Shows such a box for a finding of the check run.
+inline Answer tellFinding(UserBoxes& boxes, std::string text, Icon icon = Icon::None,
+                          std::string title = kAppTitle)
+{
+    MessageRequest request = okBox(std::move(text), icon, std::move(title));
     request.finding = true;
     return boxes.message(request);
 }
 
-// A Yes/No question with No as the default, no icon, the application's title.
-inline bool askYesNo(UserBoxes& boxes, std::string text)
+// A Yes/No question with No as the default, the application's title, no icon
+// unless given.
+inline bool askYesNo(UserBoxes& boxes, std::string text, Icon icon = Icon::None)
 {
     MessageRequest request;
     request.text = std::move(text);
+    request.icon = icon;
     request.buttons = Buttons::YesNo;
     request.defaultButton = Answer::No;
     return boxes.message(request) == Answer::Yes;

@@ -38,7 +38,6 @@ namespace {
 constexpr int kBandHeight = 92;
 constexpr int kProgressHeight = 14;
 
-
 } // namespace
 
 frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* parent)

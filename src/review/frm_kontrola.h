@@ -27,7 +27,6 @@ class CustomerDataSource;
 class RecordBinding;
 class ReportForm;
 
-
 inline constexpr const char* kNotFoundMessage = "Ne e najden brojot koj se bara";
 inline constexpr const char* kNoErrorListMessage =
     "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.";

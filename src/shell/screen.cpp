@@ -93,12 +93,7 @@ void Screen::reportSave(const CustomerDataSource& store)
 
 bool Screen::mayDropNewReport()
 {
-    MessageRequest question;
-    question.text = kDropNewReportQuestion;
-    question.icon = Icon::Exclamation;
-    question.buttons = Buttons::YesNo;
-    question.defaultButton = Answer::No;
-    return services_.boxes.message(question) == Answer::Yes;
+    return askYesNo(services_.boxes, kDropNewReportQuestion, Icon::Exclamation);
 }
 
 } // namespace dorvik

@@ -14,6 +14,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 namespace dorvik {
