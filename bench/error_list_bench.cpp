@@ -9,12 +9,12 @@
 #include "platform/user_boxes.h"
 #include "review/error_list_window.h"
 #include "review/frm_kontrola.h"
+#include "screen_bench.h"
 
 #include <QApplication>
 #include <QTableView>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -40,9 +40,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
 
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("dorvik-list-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path folder = bench::benchFolder("list-bench");
     const std::string report = (folder / "PRIJAVA.TXT").string();
     const ErrorListName name = errorListName(report);
     {
@@ -67,21 +65,20 @@ int main(int argc, char** argv)
         screen.setAttribute(Qt::WA_DeleteOnClose, false);
         screen.show();
         QApplication::processEvents();
-        const auto start = std::chrono::steady_clock::now();
-        screen.showErrorList();
-        QApplication::processEvents(); // the window painted
-        opening.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        opening.push_back(bench::milliseconds([&] {
+            screen.showErrorList();
+            QApplication::processEvents(); // the window painted
+        }));
         if (!screen.errorList() || screen.errorList()->model().rowCount() != 32767) {
             std::fprintf(stderr, "the list did not open whole\n");
             return 2;
         }
     }
     std::filesystem::remove_all(folder);
-    std::sort(opening.begin(), opening.end());
     std::printf("list lines                  32767\n");
     std::printf("runs                        %d\n", runs);
-    std::printf("opening the list (median)   %.1f ms\n", opening[opening.size() / 2]);
-    std::printf("opening the list (slowest)  %.1f ms\n", opening.back());
+    std::printf("opening the list (median)   %.1f ms\n", bench::median(opening));
+    std::printf("opening the list (slowest)  %.1f ms\n",
+                *std::max_element(opening.begin(), opening.end()));
     return 0;
 }

@@ -7,20 +7,19 @@
 #include "platform/clock.h"
 #include "platform/qt_file_system.h"
 #include "platform/user_boxes.h"
+#include "report_generator.h"
 #include "review/frm_kontrola.h"
+#include "screen_bench.h"
 
 #include <QApplication>
 #include <QToolButton>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,30 +40,6 @@ struct ConfirmingBoxes : UserBoxes {
     std::string openFile(const FileDialogRequest&) override { return {}; }
 };
 
-// A record that passes every rule: year 99, 0101-3112, 12 months, 2088 hours.
-std::string cleanRecord(int number)
-{
-    std::string name = "Ime Prezime " + std::to_string(number);
-    name.resize(35, ' ');
-    std::string firm = "Firma DOO Skopje";
-    firm.resize(35, ' ');
-    return "99" "1111111181" "1111111111111" "1234567897" + name + firm
-           + "0101" "3112" "1200" "2088" "000150000" "0000" "0000" "     " "0000";
-}
-
-double milliseconds(const std::function<void()>& run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -74,17 +49,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
 
-    char folderPattern[] = "/tmp/dorvik-review-bench-XXXXXX";
-    if (!mkdtemp(folderPattern)) {
-        std::perror("mkdtemp");
-        return 2;
-    }
-    const std::filesystem::path folder = folderPattern;
+    const std::filesystem::path folder = bench::benchFolder("review-bench");
     const std::string report = (folder / "PRIJAVA.TXT").string();
     {
+        const std::string firm = bench::padded("Firma DOO Skopje", 35);
         std::ofstream out(report, std::ios::binary);
         for (int i = 1; i <= kMaxRecords; ++i)
-            out << cleanRecord(i) << "\r\n";
+            out << bench::correctRecord(i, firm, "1234567897").line() << "\r\n";
     }
 
     ConfirmingBoxes boxes;
@@ -99,29 +70,29 @@ int main(int argc, char** argv)
     const std::string command = std::string(DORVIK_CHECK_PATH) + " '" + report + "' >/dev/null";
     std::vector<double> screenRun, batchRun, rekapRun, openRun;
     for (int i = 0; i < runs; ++i) {
-        openRun.push_back(milliseconds([&] {
+        openRun.push_back(bench::milliseconds([&] {
             frmKontrola another({boxes, applicationFileSystem(), clock}, {report, false});
             another.setAttribute(Qt::WA_DeleteOnClose, false);
             another.show();
         }));
         boxes.messages = 0;
-        screenRun.push_back(milliseconds([&] { kontrola->click(); }));
+        screenRun.push_back(bench::milliseconds([&] { kontrola->click(); }));
         if (boxes.messages != 2 || boxes.last != "KONTROLATA USPESNO E IZVRSENA") {
             std::fprintf(stderr, "the check run did not pass cleanly: %s\n", boxes.last.c_str());
             return 2;
         }
-        batchRun.push_back(milliseconds([&] {
+        batchRun.push_back(bench::milliseconds([&] {
             if (std::system(command.c_str()) != 0)
                 std::fprintf(stderr, "dorvik-check did not pass the file\n");
         }));
-        rekapRun.push_back(milliseconds([&] { rekap->click(); }));
+        rekapRun.push_back(bench::milliseconds([&] { rekap->click(); }));
     }
     std::filesystem::remove_all(folder);
 
-    const double screenMs = median(screenRun);
-    const double batchMs = median(batchRun);
-    const double rekapMs = median(rekapRun);
-    const double openMs = median(openRun);
+    const double screenMs = bench::median(screenRun);
+    const double batchMs = bench::median(batchRun);
+    const double rekapMs = bench::median(rekapRun);
+    const double openMs = bench::median(openRun);
     std::printf("records                     %d\n", kMaxRecords);
     std::printf("runs                        %d\n", runs);
     std::printf("screen check run (median)   %.1f ms\n", screenMs);
