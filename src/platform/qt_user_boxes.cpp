@@ -23,6 +23,17 @@ QMessageBox::Icon toQt(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+QMessageBox::StandardButton toQt(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
 QWidget* parentWindow()
 {
     return QApplication::activeWindow();
@@ -62,47 +73,26 @@ Answer QtUserBoxes::messageWithCheckBox(const MessageRequest& request,
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text));
     box.setIcon(toQt(request.icon));
-    const auto standard = [](Answer a) {
-        switch (a) {
-        case Answer::Yes: return QMessageBox::Yes;
-        case Answer::No: return QMessageBox::No;
-        case Answer::Cancel: return QMessageBox::Cancel;
-        case Answer::Ok: break;
-        }
-        return QMessageBox::Ok;
-    };
     switch (request.buttons) {
-    case Buttons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case Buttons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(request.defaultButton == Answer::Yes ? QMessageBox::Yes
-                                                                  : QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
-        break;
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(standard(request.defaultButton));
-        box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
+    // A default the box does not have falls back to its escape answer.
+    const Answer escape = escapeAnswer(request.buttons);
+    const bool hasDefault = box.button(toQt(request.defaultButton)) != nullptr;
+    box.setDefaultButton(toQt(hasDefault ? request.defaultButton : escape));
+    box.setEscapeButton(toQt(escape));
     if (!checkBox.empty())
         box.setCheckBox(new QCheckBox(QString::fromStdString(checkBox)));
     const int result = box.exec();
     ticked = box.checkBox() && box.checkBox()->isChecked();
-    switch (request.buttons) {
-    case Buttons::Ok:
-        return Answer::Ok;
-    case Buttons::YesNo:
-        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
-    case Buttons::YesNoCancel:
-        return result == QMessageBox::Yes ? Answer::Yes
-               : result == QMessageBox::No ? Answer::No
-                                           : Answer::Cancel;
-    }
-    return Answer::Ok;
+    for (const Answer answer : {Answer::Ok, Answer::Yes, Answer::No, Answer::Cancel})
+        if (result == toQt(answer) && box.button(toQt(answer)))
+            return answer;
+    return escape;
 }
 
 std::string QtUserBoxes::input(const InputRequest& request)

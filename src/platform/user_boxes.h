@@ -65,6 +65,17 @@ public:
     virtual std::string openFile(const FileDialogRequest& request) = 0;
 };
 
+// What Escape or the window's close box answers.
+inline Answer escapeAnswer(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::YesNoCancel: return Answer::Cancel;
+    }
+    return Answer::Ok;
+}
+
 // A box with an OK button, no icon unless given, and the application's title.
 inline MessageRequest okBox(std::string text, Icon icon = Icon::None, std::string title = kAppTitle)
 {

@@ -15,13 +15,13 @@ public:
 
     Answer message(const MessageRequest& request) override
     {
-        return open([&] { return inner_.message(request); }, declined(request));
+        return open([&] { return inner_.message(request); }, escapeAnswer(request.buttons));
     }
     Answer messageWithCheckBox(const MessageRequest& request, const std::string& checkBox,
                                bool& ticked) override
     {
         return open([&] { return inner_.messageWithCheckBox(request, checkBox, ticked); },
-                    declined(request));
+                    escapeAnswer(request.buttons));
     }
     std::string input(const InputRequest& request) override
     {
@@ -33,16 +33,6 @@ public:
     }
 
 private:
-    static Answer declined(const MessageRequest& request)
-    {
-        switch (request.buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::YesNo: return Answer::No;
-        case Buttons::YesNoCancel: return Answer::Cancel;
-        }
-        return Answer::Ok;
-    }
-
     template <typename Show, typename Result>
     Result open(Show show, Result whenAbandoned)
     {

@@ -24,11 +24,7 @@ void ScriptedBoxes::record(ShownBox box)
 Answer ScriptedBoxes::show(ShownBox box)
 {
     record(box);
-    // Without a script: the escape answer.
-    const Buttons buttons = box.message.buttons;
-    return next(answers_, buttons == Buttons::YesNo         ? Answer::No
-                          : buttons == Buttons::YesNoCancel ? Answer::Cancel
-                                                            : Answer::Ok);
+    return next(answers_, escapeAnswer(box.message.buttons));
 }
 
 Answer ScriptedBoxes::message(const MessageRequest& request)
