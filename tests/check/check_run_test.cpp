@@ -69,8 +69,7 @@ TEST_F(CheckRun, AsksWritesTheListAndGivesTheVerdict)
     const auto& shown = boxes.shown();
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_TRUE(isBox(shown[0], "Dorvik", "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE", Icon::None,
-                      Buttons::YesNo));
-    EXPECT_EQ(shown[0].message.defaultButton, Answer::No);
+                      Buttons::YesNo, Answer::No));
     EXPECT_TRUE(isBox(shown[2], "Dorvik", "GRESEN SLOG - NUMERICKIOT  PODATOK NE E VO RED"));
     EXPECT_TRUE(shown[2].message.finding);
     EXPECT_TRUE(isBox(shown[3], "KONTROLA",

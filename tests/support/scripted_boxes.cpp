@@ -61,15 +61,16 @@ std::vector<std::string> ScriptedBoxes::texts() const
 }
 
 ::testing::AssertionResult isBox(const ShownBox& box, std::string_view title, std::string_view text,
-                                 Icon icon, Buttons buttons)
+                                 Icon icon, Buttons buttons, std::optional<Answer> defaultButton)
 {
     const MessageRequest& m = box.message;
     if (box.kind == ShownBox::Kind::Message && m.title == title && m.text == text && m.icon == icon
-        && m.buttons == buttons)
+        && m.buttons == buttons && m.defaultButton == defaultButton.value_or(m.defaultButton))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "box \"" << m.title << "\": \"" << m.text << "\" icon "
                                          << static_cast<int>(m.icon) << " buttons "
-                                         << static_cast<int>(m.buttons);
+                                         << static_cast<int>(m.buttons) << " default "
+                                         << static_cast<int>(m.defaultButton);
 }
 
 } // namespace dorvik::testing

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,10 @@ private:
     Hook hook_;
 };
 
-// Whether a message box had this title, text, icon and buttons.
+// Whether a message box had this title, text, icon and buttons (and this
+// default button, when given).
 ::testing::AssertionResult isBox(const ShownBox& box, std::string_view title, std::string_view text,
-                                 Icon icon = Icon::None, Buttons buttons = Buttons::Ok);
+                                 Icon icon = Icon::None, Buttons buttons = Buttons::Ok,
+                                 std::optional<Answer> defaultButton = std::nullopt);
 
 } // namespace dorvik::testing
