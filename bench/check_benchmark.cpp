@@ -28,6 +28,7 @@ public:
     }
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
     long count = 0;
 };
 

@@ -29,6 +29,7 @@ struct SilentBoxes : UserBoxes {
     Answer message(const MessageRequest&) override { return Answer::Ok; }
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
 };
 
 } // namespace

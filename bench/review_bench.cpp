@@ -38,6 +38,7 @@ struct ConfirmingBoxes : UserBoxes {
     }
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
 };
 
 } // namespace

@@ -31,6 +31,7 @@ struct Boxes : UserBoxes {
     }
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
 };
 
 // A run's view that lends no record line: the rules read field by field.

@@ -34,6 +34,7 @@ public:
     Answer message(const MessageRequest&) override { return Answer::Ok; }
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
 };
 
 } // namespace

@@ -21,6 +21,7 @@ public:
     Answer message(const MessageRequest& request) override;
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
 
     // The text of the last box, which explains a run that ended early.
     const std::string& lastText() const { return lastText_; }
@@ -38,6 +39,7 @@ public:
     Answer message(const MessageRequest& request) override;
     std::string input(const InputRequest&) override { return {}; }
     std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
 
     std::vector<MessageRequest> shown;
 };

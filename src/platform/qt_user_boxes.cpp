@@ -107,6 +107,16 @@ std::string QtUserBoxes::input(const InputRequest& request)
 
 std::string QtUserBoxes::openFile(const FileDialogRequest& request)
 {
+    return chooseFile(request, false);
+}
+
+std::string QtUserBoxes::saveFile(const FileDialogRequest& request)
+{
+    return chooseFile(request, true);
+}
+
+std::string QtUserBoxes::chooseFile(const FileDialogRequest& request, bool saving)
+{
     QFileDialog dialog(parentWindow(), QString::fromStdString(request.title));
     dialog.setNameFilter(filterLabel(request.filter));
     if (matchesEveryFile(request.filter)) {
@@ -114,25 +124,31 @@ std::string QtUserBoxes::openFile(const FileDialogRequest& request)
         if (auto* model = dialog.findChild<QFileSystemModel*>())
             model->setNameFilters({QStringLiteral("*")});
     }
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.mayNotExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving || request.mayNotExist ? QFileDialog::AnyFile
+                                                     : QFileDialog::ExistingFile);
     // The non-native dialog behaves the same on every desktop and can be
     // driven from the keyboard alone.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Opening a new report file creates it empty, which replaces nothing;
+    // a save replaces a file, so it asks first.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !saving);
     const QString folder = request.initialFolder.empty()
                                ? lastFolder_
-                               : QString::fromStdString(request.initialFolder);
+                               : QFile::decodeName(QByteArray::fromStdString(request.initialFolder));
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
-    if (!lastFileName_.isEmpty())
-        dialog.selectFile(lastFileName_);
+    const QString name = request.initialName.empty()
+                             ? lastFileName_
+                             : QFile::decodeName(QByteArray::fromStdString(request.initialName));
+    if (!name.isEmpty())
+        dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(chosen).absolutePath();
     lastFileName_ = QFileInfo(chosen).fileName();
-    return QFileInfo(chosen).absoluteFilePath().toStdString();
+    return QFile::encodeName(QFileInfo(chosen).absoluteFilePath()).toStdString();
 }
 
 UserBoxes& applicationBoxes()

@@ -16,10 +16,13 @@ public:
                                bool& ticked) override;
     std::string input(const InputRequest& request) override;
     std::string openFile(const FileDialogRequest& request) override;
+    std::string saveFile(const FileDialogRequest& request) override;
 
 private:
-    // Where the shared open-file dialog was left (folder) and the name last
-    // chosen in it, kept between uses.
+    std::string chooseFile(const FileDialogRequest& request, bool saving);
+
+    // Where the file dialog was left (folder) and the name last chosen in
+    // it, kept between uses.
     QString lastFolder_;
     QString lastFileName_;
 };

@@ -35,6 +35,7 @@ struct InputRequest {
 struct FileDialogRequest {
     std::string title;
     std::string initialFolder; // empty: where the dialog was left last
+    std::string initialName;   // the name chosen at first (a file in that folder)
     std::string filter;        // "Only text (*.*)|*.*"
     bool mayNotExist = false;  // a typed name of a new file is accepted
 };
@@ -63,6 +64,10 @@ public:
     // Shows the open-file dialog; Cancel gives the empty text, which is not
     // an error. Returns the chosen full path.
     virtual std::string openFile(const FileDialogRequest& request) = 0;
+
+    // Shows the save-file dialog, which asks before an existing file is
+    // replaced; Cancel gives the empty text. Returns the chosen full path.
+    virtual std::string saveFile(const FileDialogRequest& request) = 0;
 };
 
 // What Escape or the window's close box answers.

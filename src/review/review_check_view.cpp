@@ -116,4 +116,9 @@ std::string RunBoxes::openFile(const FileDialogRequest& request)
     return inner_.openFile(request);
 }
 
+std::string RunBoxes::saveFile(const FileDialogRequest& request)
+{
+    return inner_.saveFile(request);
+}
+
 } // namespace dorvik

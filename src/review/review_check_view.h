@@ -74,6 +74,7 @@ public:
     Answer message(const MessageRequest& request) override;
     std::string input(const InputRequest& request) override;
     std::string openFile(const FileDialogRequest& request) override;
+    std::string saveFile(const FileDialogRequest& request) override;
 
 private:
     UserBoxes& inner_;

@@ -31,6 +31,10 @@ public:
     {
         return open([&] { return inner_.openFile(request); }, std::string());
     }
+    std::string saveFile(const FileDialogRequest& request) override
+    {
+        return open([&] { return inner_.saveFile(request); }, std::string());
+    }
 
 private:
     template <typename Show, typename Result>

@@ -31,6 +31,7 @@ public:
     }
     std::string input(const dorvik::InputRequest&) override { return {}; }
     std::string openFile(const dorvik::FileDialogRequest&) override { return {}; }
+    std::string saveFile(const dorvik::FileDialogRequest&) override { return {}; }
 };
 
 } // namespace

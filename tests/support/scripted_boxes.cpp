@@ -51,6 +51,12 @@ std::string ScriptedBoxes::openFile(const FileDialogRequest& request)
     return next(files_, std::string());
 }
 
+std::string ScriptedBoxes::saveFile(const FileDialogRequest& request)
+{
+    record({ShownBox::Kind::SaveFile, {}, {}, {}, request});
+    return next(files_, std::string());
+}
+
 std::vector<std::string> ScriptedBoxes::texts() const
 {
     std::vector<std::string> texts;

@@ -16,7 +16,7 @@
 namespace dorvik::testing {
 
 struct ShownBox {
-    enum class Kind { Message, Input, OpenFile } kind;
+    enum class Kind { Message, Input, OpenFile, SaveFile } kind;
     MessageRequest message;
     std::string checkBox; // the check box's caption, if the box had one
     InputRequest input;
@@ -33,6 +33,7 @@ public:
     // Whether the check box of the next box that has one is left ticked.
     void tick(bool ticked) { ticks_.push_back(ticked); }
     void answerInput(std::string text) { inputs_.push_back(std::move(text)); }
+    // Answers for the file dialogs, open and save alike, in order.
     void answerFile(std::string path) { files_.push_back(std::move(path)); }
     // Runs while each box is open.
     void onShow(Hook hook) { hook_ = std::move(hook); }
@@ -42,6 +43,7 @@ public:
                                bool& ticked) override;
     std::string input(const InputRequest& request) override;
     std::string openFile(const FileDialogRequest& request) override;
+    std::string saveFile(const FileDialogRequest& request) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The texts of the message boxes shown, in order.
