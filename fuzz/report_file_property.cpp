@@ -1,6 +1,7 @@
 // A report file's bytes through the store and the check run, against a model
-// of the rules written out here: a line ends at CR (an LF right after it goes
-// with it), a record is a line of 147 bytes.
+// of the rules written out here: a line ends at CR LF, a lone CR or a lone
+// LF; a record is a line of 147 bytes; every other non-empty line, and
+// every line end but CR LF, fails the check.
 #include "check/check_run.h"
 #include "check/error_list.h"
 #include "check/store_check_view.h"
@@ -61,32 +62,47 @@ void reportFileProperty(std::string_view input)
     const std::size_t block = byte(1) == 0 ? bytes.size() + 1 : byte(1);
     const bool failed = failAfter < 4 && failAfter * block < bytes.size() + block;
     std::vector<std::string> records;
-    std::int64_t rejected = 0, rejectedNonEmpty = 0;
+    std::int64_t rejected = 0, rejectedNonEmpty = 0, otherEnds = 0, firstOtherEnd = 0;
+    std::vector<std::string> faultLines; // the list's lines after the records'
     const std::string handed = bytes.substr(0, failed ? failAfter * block : bytes.size());
-    for (std::size_t at = 0, cr; at < handed.size(); at = cr + (handed.substr(cr, 2) == "\r\n" ? 2 : 1)) {
-        cr = std::min(handed.find('\r', at), handed.size());
-        const std::string line = handed.substr(at, cr - at);
+    std::int64_t number = 0;
+    for (std::size_t at = 0, end; at < handed.size(); at = end + (handed.substr(end, 2) == "\r\n" ? 2 : 1)) {
+        end = std::min(handed.find_first_of("\r\n", at), handed.size());
+        const std::string line = handed.substr(at, end - at);
+        ++number;
+        // A CR that is the last byte read ends its line whatever follows.
+        if (end < handed.size() && handed.substr(end, 2) != "\r\n" && otherEnds++ == 0)
+            firstOtherEnd = number;
         if (line.size() == 147)
             records.push_back(line);
         rejected += line.size() != 147;
         rejectedNonEmpty += line.size() != 147 && !line.empty();
+        if (line.size() != 147 && !line.empty())
+            faultLines.push_back("Linija " + std::to_string(number) + ": " + std::to_string(line.size())
+                                 + " znaci namesto 147,");
     }
+    if (otherEnds > 0)
+        faultLines.push_back(std::to_string(otherEnds) + " linii ne zavrsuvaat so CR LF (prvata: linija "
+                             + std::to_string(firstOtherEnd) + "); Snimi gi zapisuva so CR LF,");
     const auto accepted = static_cast<std::int64_t>(records.size());
     const bool complete = !failed && (accepted > 0 || rejectedNonEmpty == 0);
     FUZZ_REQUIRE(store.acceptedLines() == accepted && store.rejectedLines() == rejected);
     FUZZ_REQUIRE(store.loadedCompletely() == complete);
     const bool summary = !failed && (rejectedNonEmpty > 0 || (rejected > 0 && accepted > 0));
-    FUZZ_REQUIRE(boxes.shown.size() == (failed || summary) && (!failed || boxes.shown[0] == files.readError));
+    const bool endsTold = !failed && otherEnds > 0;
+    FUZZ_REQUIRE(boxes.shown.size() == (failed || summary) + endsTold);
+    FUZZ_REQUIRE(!failed || boxes.shown[0] == kPath + ": " + files.readError);
     FUZZ_REQUIRE(!summary || boxes.shown[0] == (rejected * 10 >= accepted
                                                     ? tooManyBadLinesMessage(accepted, rejected)
                                                     : someBadLinesMessage(accepted, rejected)));
+    FUZZ_REQUIRE(!endsTold || boxes.shown.back() == otherLineEndsMessage(store.fileFaults()));
 
-    // The first record's field takes the file's first bytes, unless too long or holding a CR.
+    // The first record's field takes the file's first bytes, unless too long or holding a CR or LF.
     Recordset& rs = store.rsCustomers;
     const Field field = static_cast<Field>(byte(3) % 15);
     const auto width = static_cast<std::size_t>(fieldWidth(field));
     const std::string value = bytes.substr(0, byte(3) / 15);
-    const bool takes = value.size() <= width && value.find('\r') == std::string::npos && accepted;
+    const bool takes = value.size() <= width && value.find_first_of("\r\n") == std::string::npos && accepted;
     rs.MoveFirst();
     FUZZ_REQUIRE(rs.setField(field, value) == takes);
     if (takes)
@@ -111,8 +127,10 @@ void reportFileProperty(std::string_view input)
         FUZZ_REQUIRE(saved == writes && (!saved || !store.hasUnsavedChanges()));
         if (writes && rejectedNonEmpty > 0 && !disk.contains(kPath + ".bak") && there != disk.end())
             disk[kPath + ".bak"] = there->second;
-        if (writes)
+        if (writes) {
             disk[kPath] = known = file;
+            faultLines.clear(); // the file is records alone now
+        }
         FUZZ_REQUIRE(files.files == disk);
         const char* box = !complete ? kIncompleteSaveMessage : asked ? kChangedOnDiskQuestion : nullptr;
         FUZZ_REQUIRE(boxes.shown == (box ? std::vector<std::string>{box} : std::vector<std::string>{}));
@@ -135,13 +153,18 @@ void reportFileProperty(std::string_view input)
         FUZZ_REQUIRE(files.files == disk);
 
         // Thirteen lines of header, a line per record listed in rising order,
-        // the closing rule; read back, the list gives those lines whole (an LF
-        // in a record's text stays in its row).
+        // the lines for what the file holds besides records, the closing
+        // rule; read back, the list gives those lines whole.
         const std::vector<std::string> lines = testing::linesOf(list);
-        FUZZ_REQUIRE(lines.size() >= 14 && lines[0] == "ELMARIN" && lines[12] == lines.back());
+        FUZZ_REQUIRE(lines.size() >= 14 + faultLines.size() && lines[0] == "ELMARIN" && lines[12] == lines.back());
         FUZZ_REQUIRE(list.ends_with(std::string(79, '_') + "\r\n"));
-        const std::vector<ErrorListRow> rows = readErrorListRows(list);
+        std::vector<ErrorListRow> rows = readErrorListRows(list);
         FUZZ_REQUIRE(rows.size() == lines.size() - 14);
+        for (std::size_t i = 0; i < faultLines.size(); ++i) {
+            const ErrorListRow& row = rows[rows.size() - faultLines.size() + i];
+            FUZZ_REQUIRE(!row.record && row.text == faultLines[i]);
+        }
+        rows.resize(rows.size() - faultLines.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
             FUZZ_REQUIRE(rows[i].record);
             const int n = *rows[i].record;
@@ -149,10 +172,12 @@ void reportFileProperty(std::string_view input)
             FUZZ_REQUIRE(lines[13 + i] == std::to_string(1000000 + n).substr(1) + " ," + std::string(rows[i].text));
         }
         // Only findings between the question and the verdict; a file not read
-        // completely fails, a failed run lists something.
+        // completely, or with lines besides records, fails; a failed run
+        // lists something.
         const bool passed = result.verdict == CheckVerdict::Passed;
         FUZZ_REQUIRE((passed || result.verdict == CheckVerdict::Failed)
-                     && (complete ? passed || !rows.empty() : !passed));
+                     && (complete ? passed || !rows.empty() || !faultLines.empty() : !passed)
+                     && (faultLines.empty() || !passed));
         FUZZ_REQUIRE(boxes.shown.front() == kCheckQuestion && boxes.shown.size() >= 2 + rows.size());
         FUZZ_REQUIRE(boxes.shown.back() == (passed ? kCheckPassedMessage : kCheckFailedMessage));
         for (std::size_t i = 1; i + 1 < boxes.shown.size(); ++i)

@@ -11,11 +11,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <filesystem>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -25,6 +29,10 @@ namespace dorvik {
 namespace {
 
 const QString kSection = QStringLiteral("Settings");
+const QString kStatusText = QStringLiteral("Status");
+// Screens opened one after another are placed this far below and right of
+// the one before.
+constexpr int kCascadeStep = 24;
 constexpr const char* kFilter = "Only text (*.*)|*.*";
 
 struct Placement {
@@ -92,7 +100,7 @@ MainWindow::MainWindow(AppServices services, SettingsStore& settings, QWidget* p
 
     QStatusBar* status = statusBar();
     status->setObjectName(QStringLiteral("sbStatusBar"));
-    statusLabel_ = new QLabel(QStringLiteral("Status"), status);
+    statusLabel_ = new QLabel(kStatusText, status);
     statusLabel_->setObjectName(QStringLiteral("lblStatusText"));
     dateLabel_ = new QLabel(status);
     timeLabel_ = new QLabel(status);
@@ -141,7 +149,15 @@ void MainWindow::openForReview()
     Module1::NewReportFile = 0;
     FileDialogRequest request;
     request.title = "Otvori";
-    request.initialFolder = removableMediaFolder();
+    // The file chosen last, so that Enter opens it again; at first the
+    // removable medium.
+    if (Module1::ReportFileName.empty()) {
+        request.initialFolder = removableMediaFolder();
+    } else {
+        const std::filesystem::path last(Module1::ReportFileName);
+        request.initialFolder = last.parent_path().string();
+        request.initialName = last.filename().string();
+    }
     request.filter = kFilter;
     const std::string path = services_.boxes.openFile(request);
     if (path.empty())
@@ -171,7 +187,7 @@ void MainWindow::openForEntry()
     if (!QFileInfo::exists(name)) {
         QFile created(name);
         if (!created.open(QIODevice::WriteOnly)) {
-            tell(services_.boxes, created.errorString().toStdString());
+            tell(services_.boxes, namedFailure(path, created.errorString().toStdString()));
             return;
         }
         created.close();
@@ -189,9 +205,34 @@ void MainWindow::track(Screen* screen)
 {
     if (!screen)
         return;
-    connect(screen, &Screen::saved, statusLabel_, &QLabel::setText);
+    connect(screen, &Screen::saved, this, [this, screen](const QString& status) {
+        showStatus(screen, status);
+    });
+    connect(screen, &Screen::statusCleared, this, [this, screen] {
+        if (statusFrom_ == screen)
+            showStatus(nullptr, QString());
+    });
     std::erase_if(screens_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    // One step below and right of the screen opened last, so that screens
+    // opened together do not hide one another; the first at the top left.
+    QPoint place(0, 0);
+    if (!screens_.empty())
+        place = screens_.back()->pos() + QPoint(kCascadeStep, kCascadeStep);
+    if (const QScreen* display = QGuiApplication::primaryScreen()) {
+        const QRect room = display->availableGeometry();
+        if (!room.contains(place + QPoint(kCascadeStep * 4, kCascadeStep * 4)))
+            place = room.topLeft();
+    }
+    screen->move(place);
     screens_.emplace_back(screen);
+}
+
+void MainWindow::showStatus(Screen* from, const QString& status)
+{
+    statusFrom_ = from;
+    // The whole text also in the tooltip: a narrow window cuts the panel.
+    statusLabel_->setText(status.isEmpty() ? kStatusText : status);
+    statusLabel_->setToolTip(status);
 }
 
 std::vector<QWidget*> MainWindow::openScreens() const

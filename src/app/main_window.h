@@ -2,7 +2,7 @@
 // file commands that open the screens.
 #pragma once
 
-#include "shell/app_services.h"
+#include "shell/screen.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -50,13 +50,17 @@ protected:
 private:
     void placeFromSettings();
     void storePlacement();
+    // Places a screen just opened and follows its saves.
     void track(Screen* screen);
+    // The status panel: a screen's last save, or "Status" (from nullptr).
+    void showStatus(Screen* from, const QString& status);
     void updateClock();
 
     AppServices services_;
     SettingsStore& settings_;
     std::vector<QPointer<QWidget>> screens_;
     QLabel* statusLabel_ = nullptr;
+    QPointer<Screen> statusFrom_;
     QLabel* dateLabel_ = nullptr;
     QLabel* timeLabel_ = nullptr;
 };

@@ -4,9 +4,30 @@
 #include "check/field_rules.h"
 #include "data/customer_data_source.h"
 #include "platform/clock.h"
+#include "platform/file_system.h"
 #include "platform/user_boxes.h"
 
 namespace dorvik {
+
+std::vector<std::string> fileFaultLines(const FileFaults& faults)
+{
+    std::vector<std::string> lines;
+    lines.reserve(faults.nonRecordLines.size() + 2);
+    for (const NonRecordLine& line : faults.nonRecordLines)
+        lines.push_back("Linija " + std::to_string(line.number) + ": " + std::to_string(line.length)
+                        + " znaci namesto " + std::to_string(kRecordLength) + ",");
+    const auto unlisted = faults.nonRecordLineCount
+                          - static_cast<std::int64_t>(faults.nonRecordLines.size());
+    if (unlisted > 0)
+        lines.push_back("Uste " + std::to_string(unlisted) + " linii ne se slogovi od "
+                        + std::to_string(kRecordLength) + " znaci,");
+    if (faults.otherLineEnds > 0)
+        lines.push_back(std::to_string(faults.otherLineEnds)
+                        + " linii ne zavrsuvaat so CR LF (prvata: linija "
+                        + std::to_string(faults.firstOtherLineEnd)
+                        + "); Snimi gi zapisuva so CR LF,");
+    return lines;
+}
 
 CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes& boxes,
                         FileSystem& files, const Clock& clock)
@@ -24,7 +45,7 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
     }
     ErrorListWriter list;
     if (!list.open(files, name.path, name.stem)) {
-        tell(boxes, list.error());
+        tell(boxes, namedFailure(name.path, list.error()));
         return result;
     }
 
@@ -56,7 +77,7 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         }
         if ((!numericDataOk || state.faultCode != 0) && !list.writeLine(counter, state.errorLine)) {
             view.hideProgress();
-            tell(boxes, list.error());
+            tell(boxes, namedFailure(name.path, list.error()));
             return result;
         }
         state.faultCode = 0;
@@ -66,10 +87,19 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         records.MoveNext();
     }
     view.hideProgress();
+    // After the records' lines, what the file holds besides its records.
+    const FileFaults& faults = store.fileFaults();
+    for (const std::string& line : fileFaultLines(faults)) {
+        if (!list.writeLine(line)) {
+            tell(boxes, namedFailure(name.path, list.error()));
+            return result;
+        }
+    }
+    state.failed = state.failed || faults.any();
     // Every record's line is written before the verdict, so that a failure
     // to write one ends the run without a verdict.
     if (!list.flush()) {
-        tell(boxes, list.error());
+        tell(boxes, namedFailure(name.path, list.error()));
         return result;
     }
     view.showPosition(total);
@@ -80,7 +110,7 @@ CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes
         return result;
     // The list is closed only once the verdict has been confirmed.
     if (!list.close()) {
-        tell(boxes, list.error());
+        tell(boxes, namedFailure(name.path, list.error()));
         return result;
     }
     result.verdict = state.failed ? CheckVerdict::Failed : CheckVerdict::Passed;

@@ -5,11 +5,13 @@
 #include "check/checked_screen.h"
 
 #include <string>
+#include <vector>
 
 namespace dorvik {
 
 class Clock;
 class CustomerDataSource;
+struct FileFaults;
 class FileSystem;
 class UserBoxes;
 
@@ -44,9 +46,16 @@ struct CheckRunResult {
 
 // Runs the whole check on the store's records, reading and painting through
 // view, talking to the user through boxes, writing the list through files.
-// The store's cursor walks from the first record to past the last.
+// The store's cursor walks from the first record to past the last. A file
+// that was not read whole, or held lines that are no records or line ends
+// other than CR LF, fails.
 CheckRunResult runCheck(CustomerDataSource& store, CheckRunView& view, UserBoxes& boxes,
                         FileSystem& files, const Clock& clock);
+
+// The list's lines, after the records' lines, for what the file holds
+// besides its records: "Linija 12: 146 znaci namesto 147," for each line
+// that is no record, and one line for the line ends other than CR LF.
+std::vector<std::string> fileFaultLines(const FileFaults& faults);
 
 // The run's own texts.
 inline constexpr const char* kCheckQuestion = "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE";

@@ -90,16 +90,13 @@ bool isUnderline(std::string_view line)
     return line.size() == 79 && line.find_first_not_of('_') == std::string_view::npos;
 }
 
-// Lines end at CR LF or a lone CR, as in the lists this program writes,
-// where a lone LF is a byte of a record's field; a file without any CR is
-// cut at its LFs.
+// Lines end at CR LF, a lone CR or a lone LF, as in a report file.
 std::vector<std::string_view> splitLines(std::string_view bytes)
 {
-    const char* const ends = bytes.find('\r') == std::string_view::npos ? "\n" : "\r";
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of(ends, start);
+        const std::size_t end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
             lines.push_back(bytes.substr(start));
             break;

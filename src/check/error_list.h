@@ -47,8 +47,8 @@ struct ErrorListRow {
 // the header's column heading (and its underline) and the closing
 // underline. A file without the heading is read from its first line; a line
 // without the record prefix ("000025 ,") keeps its whole text and no number.
-// Empty lines are passed over. Lines end at CR LF or a lone CR (a lone LF is
-// a byte of its line, as in a report file), or at LF in a file without CR.
+// Empty lines are passed over. Lines end at CR LF, a lone CR or a lone LF,
+// as in a report file.
 std::vector<ErrorListRow> readErrorListRows(std::string_view bytes);
 
 // Writes the list through a safe replace: nothing reaches the file before

@@ -1,5 +1,6 @@
 #include "check/record_findings.h"
 
+#include "check/entry_rules.h"
 #include "check/field_rules.h"
 #include "data/report_record.h"
 #include "platform/user_boxes.h"
@@ -45,7 +46,16 @@ std::array<BoxColour, kFieldCount> findingColours(const ReportRecord& record,
     RecordOnScreen screen(record);
     NoBoxes boxes;
     RecordCheckState state;
-    FieldRules({screen, boxes, currentYear}).apply(state);
+    if (!FieldRules({screen, boxes, currentYear}).apply(state)) {
+        // Bad numeric data: the boxes of digits holding anything else.
+        for (int i = 0; i < kFieldCount; ++i) {
+            const Field field = fieldAt(i);
+            const std::string_view text = record.value(field);
+            if (isDigitField(field)
+                && text.find_first_not_of("0123456789 ") != std::string_view::npos)
+                screen.setColour(field, BoxColour::Red);
+        }
+    }
     return screen.colours;
 }
 

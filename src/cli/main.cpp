@@ -37,8 +37,12 @@ constexpr const char* kUsage =
     "      --help     print this help and exit\n"
     "      --version  print the version and exit\n"
     "\n"
+    "A line that is not a record (any length but 147) and a line end other than\n"
+    "CR LF fail the check and are named in the list after the records' lines.\n"
+    "\n"
     "Exit status: 0 when every file passed, 1 when a file failed its check,\n"
-    "2 when a file or its error list could not be read or written (2 wins over 1).\n";
+    "2 when a file could not be read whole (also one of more than 32767 records)\n"
+    "or its error list could not be written (2 wins over 1).\n";
 
 void printLine(std::string_view text)
 {
@@ -46,10 +50,11 @@ void printLine(std::string_view text)
     std::fputc('\n', stdout);
 }
 
-void complain(const std::string& path, const std::string& what)
+// A failure, naming its file, on standard error.
+void complain(const std::string& message)
 {
     std::fflush(stdout);
-    std::fprintf(stderr, "dorvik-check: %s: %s\n", path.c_str(), what.c_str());
+    std::fprintf(stderr, "dorvik-check: %s\n", message.c_str());
 }
 
 int checkFile(const std::string& path, bool verbose, PosixFileSystem& files,
@@ -58,7 +63,7 @@ int checkFile(const std::string& path, bool verbose, PosixFileSystem& files,
     cli::CollectingBoxes loadBoxes;
     CustomerDataSource store({path, false}, files, loadBoxes);
     if (store.readError()) {
-        complain(path, *store.readError());
+        complain(namedFailure(path, *store.readError()));
         return kTrouble;
     }
     for (const MessageRequest& box : loadBoxes.shown) {
@@ -66,6 +71,11 @@ int checkFile(const std::string& path, bool verbose, PosixFileSystem& files,
             cli::printBox(stdout, box);
         else
             printLine(box.text);
+    }
+    // Records past the limit were never read: no verdict can speak for them.
+    if (store.overRecordLimit()) {
+        complain(namedFailure(path, kRecordLimitMessage));
+        return kTrouble;
     }
 
     StoreCheckView view(store.rsCustomers);
@@ -82,7 +92,9 @@ int checkFile(const std::string& path, bool verbose, PosixFileSystem& files,
     case CheckVerdict::Declined:
         break;
     }
-    complain(result.listPath, boxes.lastText());
+    // The run's last box said why it ended early, mostly naming the list.
+    const std::string& why = boxes.lastText();
+    complain(why.starts_with(result.listPath) ? why : namedFailure(result.listPath, why));
     return kTrouble;
 }
 

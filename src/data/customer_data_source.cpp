@@ -32,11 +32,19 @@ std::string someBadLinesMessage(std::int64_t accepted, std::int64_t rejected)
 
 // --- CustomerDataSource -----------------------------------------------------
 
+std::string otherLineEndsMessage(const FileFaults& faults)
+{
+    return std::to_string(faults.otherLineEnds) + " linii ne zavrsuvaat so CR LF (prvata: linija "
+           + std::to_string(faults.firstOtherLineEnd)
+           + "). Kontrolata ne ja pominuva datotekata dodeka ne se snimi; pri snimanjeto site "
+             "linii se zapisuvaat so CR LF.";
+}
+
 CustomerDataSource::CustomerDataSource(Options options, FileSystem& fs, UserBoxes& boxes)
     : fileName_(std::move(options.fileName)), fs_(fs), boxes_(boxes)
 {
     if (!options.newReportFile) {
-        load(fs);
+        load();
     } else {
         // Nothing is loaded from a file just created empty; what is on the
         // disk is still known, so that a save notices another's writes.
@@ -46,7 +54,29 @@ CustomerDataSource::CustomerDataSource(Options options, FileSystem& fs, UserBoxe
     rsCustomers.cursor_ = 0;
 }
 
-void CustomerDataSource::load(FileSystem& fs)
+bool CustomerDataSource::reload()
+{
+    rsCustomers.records_.clear();
+    rsCustomers.pendingNew_ = false;
+    rsCustomers.changed_ = false;
+    complete_ = true;
+    overLimit_ = false;
+    readError_.reset();
+    accepted_ = rejected_ = rejectedNonEmpty_ = 0;
+    faults_ = {};
+    knownFingerprint_.clear();
+    load();
+    rsCustomers.setCursor(0);
+    return complete_;
+}
+
+bool CustomerDataSource::changedOnDisk()
+{
+    const ReadStatus onDisk = readThrough(fs_, fileName_);
+    return !onDisk.ok || onDisk.fingerprint != knownFingerprint_;
+}
+
+void CustomerDataSource::load()
 {
     // The file arrives in blocks and is cut into lines as it comes, so that
     // only the records are held, never the whole file besides them.
@@ -68,29 +98,37 @@ void CustomerDataSource::load(FileSystem& fs)
             // Past the record limit the rest is still read, so that a
             // failure to read it is reported as before; it is not kept.
             if (!overLimit_)
-                cutter_.feed(block, [this](std::string_view line, std::uint64_t length) {
-                    return take(line, length);
-                });
+                cutter_.feed(block, [this](std::string_view line, std::uint64_t length,
+                                           LineEnd end) { return take(line, length, end); });
             return true;
         }
 
         void finish()
         {
             if (!overLimit_)
-                cutter_.finish([this](std::string_view line, std::uint64_t length) {
-                    return take(line, length);
+                cutter_.finish([this](std::string_view line, std::uint64_t length, LineEnd end) {
+                    return take(line, length, end);
                 });
         }
 
         bool overLimit() const { return overLimit_; }
 
     private:
-        bool take(std::string_view line, std::uint64_t length)
+        bool take(std::string_view line, std::uint64_t length, LineEnd end)
         {
+            ++lineNumber_;
+            FileFaults& faults = store_.faults_;
+            if (end == LineEnd::Cr || end == LineEnd::Lf) {
+                if (faults.otherLineEnds++ == 0)
+                    faults.firstOtherLineEnd = lineNumber_;
+            }
             if (length != static_cast<std::uint64_t>(kRecordLength)) {
                 ++store_.rejected_;
-                if (length > 0)
+                if (length > 0) {
                     ++store_.rejectedNonEmpty_;
+                    if (faults.nonRecordLineCount++ < kMaxRecords)
+                        faults.nonRecordLines.push_back({lineNumber_, length});
+                }
                 return true;
             }
             if (store_.accepted_ >= kMaxRecords) {
@@ -104,22 +142,24 @@ void CustomerDataSource::load(FileSystem& fs)
 
         CustomerDataSource& store_;
         LineCutter cutter_;
+        std::int64_t lineNumber_ = 0;
         bool overLimit_ = false;
     };
 
     Loader loader(*this);
-    const ReadStatus read = fs.readBlocks(fileName_, loader);
+    const ReadStatus read = fs_.readBlocks(fileName_, loader);
     loader.finish();
 
     if (!read.ok) {
         complete_ = false;
         readError_ = read.error;
-        tell(boxes_, read.error);
+        tell(boxes_, namedFailure(fileName_, read.error));
         return;
     }
     knownFingerprint_ = read.fingerprint;
     if (loader.overLimit()) {
         complete_ = false;
+        overLimit_ = true;
         tell(boxes_, kRecordLimitMessage, Icon::Critical, "KONTROLA");
     }
     // Lines were read but none was a record (typically line-feed-only line
@@ -128,6 +168,8 @@ void CustomerDataSource::load(FileSystem& fs)
     if (accepted_ == 0 && rejectedNonEmpty_ > 0)
         complete_ = false;
     showSummary();
+    if (faults_.otherLineEnds > 0)
+        tell(boxes_, otherLineEndsMessage(faults_), Icon::Information, "KONTROLA");
 }
 
 void CustomerDataSource::showSummary()
@@ -152,9 +194,12 @@ std::string CustomerDataSource::composeFile() const
     return out;
 }
 
-std::string CustomerDataSource::backupPath() const
+std::string CustomerDataSource::freeBackupPath() const
 {
-    return fileName_ + ".bak";
+    std::string path = fileName_ + ".bak";
+    for (int n = 1; fs_.exists(path); ++n)
+        path = fileName_ + "." + std::to_string(n) + ".bak";
+    return path;
 }
 
 bool CustomerDataSource::WriteToFile()
@@ -175,7 +220,7 @@ bool CustomerDataSource::WriteToFile()
         onDisk.status = readThrough(fs_, fileName_);
     const bool vanished = !onDisk.status.ok && onDisk.status.missing;
     if (!onDisk.status.ok && !vanished) {
-        tell(boxes_, onDisk.status.error);
+        tell(boxes_, namedFailure(fileName_, onDisk.status.error));
         return false;
     }
     if (!vanished && onDisk.status.fingerprint != knownFingerprint_) {
@@ -183,37 +228,30 @@ bool CustomerDataSource::WriteToFile()
             return false;
     }
     if (backupDue && !vanished) {
-        if (const auto error = writeWhole(fs_, backupPath(), onDisk.bytes)) {
-            tell(boxes_, *error);
+        const std::string backup = freeBackupPath();
+        if (const auto error = writeWhole(fs_, backup, onDisk.bytes)) {
+            tell(boxes_, namedFailure(backup, *error));
             return false;
         }
         backupWritten_ = true;
-        lastSave_.backup = true;
+        lastSave_.backupPath = backup;
     }
 
     const std::string contents = composeFile();
     std::string fingerprint;
     if (const auto error = writeWhole(fs_, fileName_, contents, &fingerprint)) {
         rsCustomers.setCursor(rsCustomers.RecordCount());
-        tell(boxes_, *error);
+        tell(boxes_, namedFailure(fileName_, *error));
         return false;
     }
     rsCustomers.Update();
     rsCustomers.changed_ = false;
+    // The file now holds records only, each ended by CR LF.
+    faults_ = {};
     knownFingerprint_ = std::move(fingerprint);
     lastSave_.records = rsCustomers.RecordCount();
     rsCustomers.setCursor(rsCustomers.RecordCount());
     return true;
-}
-
-std::string savedStatus(const std::string& fileName, const SaveOutcome& outcome)
-{
-    const std::string name = std::filesystem::path(fileName).filename().string();
-    std::string text =
-        "Snimeni se " + std::to_string(outcome.records) + " prijavi vo " + name + ".";
-    if (outcome.backup)
-        text += " Originalot e zacuvan vo " + name + ".bak.";
-    return text;
 }
 
 } // namespace dorvik

@@ -11,66 +11,109 @@
 
 namespace dorvik {
 
-// Cuts report file bytes that arrive in blocks into lines: a line ends at
-// CR LF or a lone CR; a lone LF is an ordinary byte. The lines are the same
-// wherever the blocks end, also when a line, or the CR LF ending it, is
-// split between blocks. Only lines of up to kKept bytes are handed
-// over with their bytes; of a longer line that spans blocks only the length
-// is known.
+// How a line ended: the file's own line end is CR LF; a lone CR or a lone LF
+// (line ends changed on the way) ends a line as well; the last line of a
+// file may have no end.
+enum class LineEnd { CrLf, Cr, Lf, None };
+
+// Cuts report file bytes that arrive in blocks into lines, at CR LF, a lone
+// CR or a lone LF. The lines are the same wherever the blocks end, also when
+// a line, or the CR LF ending it, is split between blocks. Only lines of up
+// to kKept bytes are handed over with their bytes; of a longer line that
+// spans blocks only the length is known.
 class LineCutter {
 public:
     static constexpr std::size_t kKept = kRecordLength;
 
-    // Calls line(text, length) for each line the block completes: text is
-    // the line when length <= kKept. Returns false as soon as line does.
+    // Calls line(text, length, end) for each line the block completes: text
+    // is the line when length <= kKept. Returns false as soon as line does.
     template <typename OnLine>
     bool feed(std::string_view block, OnLine&& line)
     {
         const char* at = block.data();
         const char* const end = at + block.size();
-        if (skipLf_ && at != end) {
-            skipLf_ = false;
-            if (*at == '\n')
+        if (crPending_ && at != end) {
+            // The CR that ended the last block ended a line; an LF right
+            // after it belongs to that end.
+            crPending_ = false;
+            const bool lf = *at == '\n';
+            if (lf)
                 ++at;
+            if (!hand(line, lf ? LineEnd::CrLf : LineEnd::Cr))
+                return false;
         }
+        // The next CR and the next LF, each searched for again only once
+        // passed.
+        const char* cr = find(at, end, '\r');
+        const char* lf = find(at, end, '\n');
         while (at != end) {
-            const auto* cr = static_cast<const char*>(std::memchr(at, '\r', end - at));
-            if (!cr) {
+            if (cr < at)
+                cr = find(at, end, '\r');
+            if (lf < at)
+                lf = find(at, end, '\n');
+            const char* stop = std::min(cr, lf);
+            if (stop == end) {
                 keep(at, end);
                 return true;
             }
+            const char* const lineStart = at;
+            at = stop + 1;
+            LineEnd ending = LineEnd::Lf;
+            if (*stop == '\r') {
+                if (at == end) {
+                    // CR LF may be split between this block and the next.
+                    keep(lineStart, stop);
+                    crPending_ = true;
+                    return true;
+                }
+                ending = *at == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+                if (ending == LineEnd::CrLf)
+                    ++at;
+            }
             bool more;
             if (pendingLength_ == 0) {
-                more = line(std::string_view(at, cr - at), static_cast<std::uint64_t>(cr - at));
+                // The whole line is in this block: handed over without a copy.
+                const auto length = static_cast<std::uint64_t>(stop - lineStart);
+                more = line(std::string_view(lineStart, stop - lineStart), length, ending);
             } else {
-                keep(at, cr);
-                more = line(std::string_view(pending_.data(), std::min<std::uint64_t>(pendingLength_, kKept)),
-                            pendingLength_);
-                pendingLength_ = 0;
+                keep(lineStart, stop);
+                more = hand(line, ending);
             }
-            at = cr + 1;
-            if (at == end)
-                skipLf_ = true;
-            else if (*at == '\n')
-                ++at;
             if (!more)
                 return false;
         }
         return true;
     }
 
-    // The last line, when the bytes did not end with a line end.
+    // The last line: one that did not end before the bytes did, or the
+    // line a CR ended as the very last byte.
     template <typename OnLine>
     void finish(OnLine&& line)
     {
-        if (pendingLength_ > 0)
-            line(std::string_view(pending_.data(), std::min<std::uint64_t>(pendingLength_, kKept)),
-                 pendingLength_);
+        if (crPending_)
+            hand(line, LineEnd::Cr);
+        else if (pendingLength_ > 0)
+            hand(line, LineEnd::None);
         pendingLength_ = 0;
-        skipLf_ = false;
+        crPending_ = false;
     }
 
 private:
+    static const char* find(const char* from, const char* to, char c)
+    {
+        const auto* found = static_cast<const char*>(std::memchr(from, c, to - from));
+        return found ? found : to;
+    }
+
+    template <typename OnLine>
+    bool hand(OnLine& line, LineEnd end)
+    {
+        const std::uint64_t length = pendingLength_;
+        pendingLength_ = 0;
+        return line(std::string_view(pending_.data(), std::min<std::uint64_t>(length, kKept)),
+                    length, end);
+    }
+
     void keep(const char* from, const char* to)
     {
         const auto length = static_cast<std::uint64_t>(to - from);
@@ -83,7 +126,7 @@ private:
 
     std::array<char, kKept> pending_;
     std::uint64_t pendingLength_ = 0;
-    bool skipLf_ = false;
+    bool crPending_ = false;
 };
 
 } // namespace dorvik

@@ -96,7 +96,7 @@ bool Recordset::setField(Field f, std::string_view value)
     if (!hasCurrent())
         return false;
     ReportRecord& current = records_[cursor_];
-    if (value.find('\r') != std::string_view::npos || !current.setValue(f, value))
+    if (value.find_first_of("\r\n") != std::string_view::npos || !current.setValue(f, value))
         return false;
     changed_ = true;
     return true;

@@ -36,7 +36,7 @@ public:
     bool AddNew();
     // Sets a field of the current record; false when there is no current
     // record, or the value is longer than the field's width or holds a
-    // carriage return (which would end the line in the file).
+    // carriage return or a line feed (either would end the line in the file).
     bool setField(Field f, std::string_view value);
     // The current record's value, or the empty text with no current record.
     std::string_view field(Field f) const;

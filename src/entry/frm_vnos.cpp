@@ -36,10 +36,10 @@ QPushButton* commandButton(const char* name, const char* caption, QStyle::Standa
 } // namespace
 
 frmVnos::frmVnos(AppServices platform, const ReportFile& file, QWidget* parent)
-    : Screen(platform, parent), file_(file), focus_(new FocusStepper(this))
+    : Screen(platform, file, parent), focus_(new FocusStepper(this))
 {
     setObjectName(QStringLiteral("frmVnos"));
-    setWindowTitle(QStringLiteral("Vnos na novi prijavi..."));
+    setCaption(QStringLiteral("Vnos na novi prijavi..."));
 
     form_ = new ReportForm(ReportForm::Kind::Entry, this);
     auto* digitFilter = new DigitKeyFilter(this);
@@ -54,6 +54,7 @@ frmVnos::frmVnos(AppServices platform, const ReportFile& file, QWidget* parent)
             b->installEventFilter(digitFilter);
         focus_->watch(b);
         connect(b, &QLineEdit::textChanged, this, [this, f] { onBoxChanged(f); });
+        connect(b, &QLineEdit::textEdited, this, &frmVnos::clearStatus);
     }
 
     auto* layout = new QVBoxLayout(this);
@@ -68,18 +69,26 @@ frmVnos::~frmVnos()
     binding_.reset();
 }
 
-void frmVnos::openReports()
+bool frmVnos::openReports()
 {
     // The store loads the file (telling about bad lines), the counters start
     // at the store's count and position 1, then a new report as "vnesi".
     store_ = std::make_unique<CustomerDataSource>(
-        CustomerDataSource::Options{file_.path, file_.isNew}, services().files, services().boxes);
+        CustomerDataSource::Options{reportFile().path, reportFile().isNew}, services().files,
+        services().boxes);
+    // New reports are appended by rewriting the whole file: one that was
+    // not read whole would lose what was not read.
+    if (!store_->loadedCompletely()) {
+        tell(services().boxes, kNoEntryIntoIncompleteFileMessage, Icon::Critical);
+        return false;
+    }
     RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
     RecordPosition = 1;
     showCounters();
     // A full file takes no new report: the screen shows what it holds.
     if (!startNewReport())
         preview();
+    return true;
 }
 
 QLineEdit* frmVnos::box(Field field) const
@@ -168,9 +177,13 @@ void frmVnos::showCounters()
 
 void frmVnos::newReport()
 {
-    if (typedWork() && !mayDropNewReport())
-        return;
-    startNewReport();
+    if (typedWorkSettled(false))
+        startNewReport();
+}
+
+bool frmVnos::typedWorkSettled(bool closing)
+{
+    return !typedWork() || mayLeaveNewReport(closing, [this] { return save(); });
 }
 
 bool frmVnos::typedWork() const
@@ -185,7 +198,7 @@ bool frmVnos::typedWork() const
 
 bool frmVnos::mayClose()
 {
-    return !typedWork() || mayDropNewReport();
+    return typedWorkSettled(true);
 }
 
 bool frmVnos::startNewReport()
@@ -230,17 +243,18 @@ bool frmVnos::startNewReport()
     return true;
 }
 
-void frmVnos::save()
+bool frmVnos::save()
 {
     if (previewing_)
-        return;
+        return false;
     Recordset& rs = store_->rsCustomers;
     ReportTexts texts;
     for (int i = 0; i < kFieldCount; ++i)
         texts[i] = textToBytes(box(fieldAt(i))->text());
 
     auto refuse = [&](const char* message, QWidget* focus) {
-        tell(services().boxes, message, Icon::Exclamation);
+        if (message)
+            tell(services().boxes, message, Icon::Exclamation);
         RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
         RecordPosition = RecordTotal;
         showCounters();
@@ -249,11 +263,20 @@ void frmVnos::save()
     };
     if (const auto incomplete = firstIncompleteField(texts)) {
         refuse(kIncompleteReportMessage, box(*incomplete));
-        return;
+        return false;
+    }
+    // The screen only ever appends: when another window or program wrote
+    // the file since it was read, the report goes after what is there now.
+    const bool readAnew = store_->changedOnDisk();
+    if (readAnew && !store_->reload()) {
+        clearStatus();
+        tell(services().boxes, kIncompleteSaveMessage, Icon::Critical);
+        refuse(nullptr, cmdSnimi);
+        return false;
     }
     if (!rs.AddNew()) {
         refuse(kStoreFullMessage, cmdPregled);
-        return;
+        return false;
     }
     for (int i = 0; i < kFieldCount; ++i)
         rs.setField(fieldAt(i), *texts[i]);
@@ -262,9 +285,10 @@ void frmVnos::save()
         // leaves the store again, so that the store is the file, and stays
         // on the screen as it was for the next "snimi".
         rs.CancelUpdate();
-        return;
+        clearStatus();
+        return false;
     }
-    reportSave(*store_);
+    reportSave(*store_, readAnew ? kAppendedToChangedFileNote : "");
 
     RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
     RecordPosition = RecordTotal;
@@ -273,11 +297,12 @@ void frmVnos::save()
         box(f)->clear();
     started_ = {};
     focus_->queueFocus(cmdNovaPrijava);
+    return true;
 }
 
 void frmVnos::preview()
 {
-    if (typedWork() && !mayDropNewReport())
+    if (!typedWorkSettled(false))
         return;
     Recordset& rs = store_->rsCustomers;
     binding_.reset();

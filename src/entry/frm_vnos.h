@@ -36,7 +36,9 @@ public:
 
     // The opening sequence once the auto-fill dialog is closed: loads the
     // store (its messages included) and starts a new report as "vnesi" does.
-    void openReports();
+    // False, having told the user, when the file could not be read whole:
+    // the screen is not to open.
+    bool openReports();
 
     QLineEdit* box(Field field) const;
     ReportForm* form() const { return form_; }
@@ -53,7 +55,7 @@ public:
 
     // The buttons' work, as their clicks run it.
     void newReport(); // cmdNovaPrijava, "vnesi"
-    void save();      // cmdSnimi, "snimi"
+    bool save();      // cmdSnimi, "snimi": true when the report was appended
     void preview();   // cmdPregled, "pregled"
     void first();     // cmdFirstV
     void previous();  // cmdPrevV
@@ -67,6 +69,9 @@ private:
     // Whether the boxes hold something the user typed since the new report
     // started (auto-fill values are not the user's).
     bool typedWork() const;
+    // Before typed work is left: true once it is saved, or the user gave it
+    // up; false when it stays on the screen.
+    bool typedWorkSettled(bool closing);
     void buildBottomRow(QBoxLayout* layout);
     void setTabOrder();
     bool startNewReport();
@@ -82,7 +87,6 @@ private:
     void failWithMessage(Field field, const char* text);
     void wipe(Field field);
 
-    ReportFile file_;
     FocusStepper* focus_;
     ReportForm* form_ = nullptr;
     QLineEdit* txtRecordsV = nullptr;

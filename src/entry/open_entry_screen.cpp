@@ -20,8 +20,10 @@ Screen* openEntryScreen(AppServices services, const ReportFile& file)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     QObject::connect(dialog, &QDialog::finished, screen, [screen] {
-        screen->openReports();
-        screen->show();
+        if (screen->openReports())
+            screen->show();
+        else
+            screen->deleteLater();
     });
     dialog->adjustSize();
     const QWidget* over = QApplication::activeWindow();

@@ -28,6 +28,14 @@ ReadStatus readThrough(FileSystem& files, const std::string& path)
     return files.readBlocks(path, discard);
 }
 
+std::string namedFailure(std::string_view path, std::string_view description)
+{
+    std::string text(path);
+    text += ": ";
+    text += description;
+    return text;
+}
+
 std::optional<std::string> writeWhole(FileSystem& files, const std::string& path,
                                       std::string_view bytes, std::string* fingerprint)
 {

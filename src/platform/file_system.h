@@ -59,6 +59,8 @@ public:
     // Returns nullptr and sets error when the file cannot be started.
     virtual std::unique_ptr<OutputFile> openForWrite(const std::string& path,
                                                      std::string& error) = 0;
+    // Whether anything (a file, a folder, ...) has this name.
+    virtual bool exists(const std::string& path) = 0;
 };
 
 struct ReadResult {
@@ -72,6 +74,10 @@ ReadResult readWhole(FileSystem& files, const std::string& path);
 // Reads the file through, keeping none of its bytes: whether it can be read,
 // and its fingerprint.
 ReadStatus readThrough(FileSystem& files, const std::string& path);
+
+// A failure of the platform's about a file, for the user: the file's path,
+// then the description.
+std::string namedFailure(std::string_view path, std::string_view description);
 
 // Writes the bytes as the whole new contents of the file. Returns the
 // platform's description of a failure, or nothing.

@@ -139,6 +139,12 @@ ReadStatus PosixFileSystem::readBlocks(const std::string& path, ByteSink& sink)
     return readFileBlocks(path, sink);
 }
 
+bool PosixFileSystem::exists(const std::string& path)
+{
+    struct stat info{};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
 std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& path,
                                                           std::string& error)
 {

@@ -18,6 +18,7 @@ public:
     // either the old file or the complete new one, whatever fails on the
     // way. The new file keeps an existing file's permissions.
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
+    bool exists(const std::string& path) override;
 };
 
 } // namespace dorvik

@@ -3,11 +3,12 @@
 // read whole and of every file written.
 #pragma once
 
-#include "platform/file_system.h"
+#include "platform/posix_file_system.h"
 
 namespace dorvik {
 
-class QtFileSystem : public FileSystem {
+// Asks about names as the POSIX file system does.
+class QtFileSystem : public PosixFileSystem {
 public:
     ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;

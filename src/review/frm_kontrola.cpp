@@ -41,10 +41,10 @@ constexpr int kProgressHeight = 14;
 } // namespace
 
 frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* parent)
-    : Screen(platform, parent)
+    : Screen(platform, file, parent)
 {
     setObjectName(QStringLiteral("frmKontrola"));
-    setWindowTitle(QStringLiteral("Pregled i kontrola na prijavi..."));
+    setCaption(QStringLiteral("Pregled i kontrola na prijavi..."));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -87,12 +87,12 @@ frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* 
                 newReportTyped_ = true;
             if (findingsShown_)
                 paintBox(box, BoxColour::Silver);
+            clearStatus();
         });
     }
     setTabOrder();
 
-    // Opening: top left, bar hidden, the store loads, the boxes show record 1.
-    move(0, 0);
+    // Opening: bar hidden, the store loads, the boxes show record 1.
     prgView->hide();
     store_ = std::make_unique<CustomerDataSource>(
         CustomerDataSource::Options{file.path, file.isNew},
@@ -277,8 +277,9 @@ void frmKontrola::addNew()
         tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
         return;
     }
-    // A second "Nova Prijava" before "Snimi" restarts the same new report.
-    if (newReportTyped_ && !mayDropNewReport())
+    // A second "Nova Prijava" before "Snimi" starts another new report,
+    // once the one typed is saved or given up.
+    if (!newReportSettled())
         return;
     if (NewRecordPending == 0)
         positionBeforeNew_ = RecordPosition;
@@ -330,6 +331,7 @@ bool frmKontrola::saveNow()
         // A new report not written stays a new report, on the screen only,
         // for the next "Snimi".
         records.CancelUpdate();
+        clearStatus();
     }
     records.MoveTo(RecordPosition - 1);
     if (binding_)
@@ -338,11 +340,16 @@ bool frmKontrola::saveNow()
     return saved;
 }
 
+bool frmKontrola::newReportSettled()
+{
+    return !newReportTyped_ || mayLeaveNewReport(false, [this] { return saveNow(); });
+}
+
 void frmKontrola::preview()
 {
     if (busy_ || reviewMode())
         return;
-    if (newReportTyped_ && !mayDropNewReport())
+    if (!newReportSettled())
         return;
     newReportTyped_ = false;
     if (NewRecordPending) {
@@ -461,6 +468,8 @@ void frmKontrola::check()
 {
     if (busy_ || !reviewMode())
         return;
+    if (!checkWhatIsOnTheDisk())
+        return;
     busy_ = true;
     menuBar_->setEnabled(false);
     for (QLineEdit* box : form_->boxes())
@@ -500,6 +509,27 @@ void frmKontrola::check()
     if (result.verdict == CheckVerdict::Failed || (errorList_ && errorList_->isVisible()))
         if (loadErrorList() && result.verdict == CheckVerdict::Failed)
             presentErrorList();
+}
+
+bool frmKontrola::checkWhatIsOnTheDisk()
+{
+    if (store_->hasUnsavedChanges()) {
+        MessageRequest question;
+        question.text = kSaveBeforeCheckQuestion;
+        question.buttons = Buttons::YesNo;
+        question.defaultButton = Answer::Yes;
+        return services().boxes.message(question) == Answer::Yes && saveNow();
+    }
+    if (store_->changedOnDisk()) {
+        // Another window or program wrote the file; with nothing here to
+        // lose, the screen takes the file as it is now.
+        store_->reload();
+        RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+        moveTo(std::clamp<int>(RecordPosition, RecordTotal > 0 ? 1 : 0, RecordTotal));
+        showCounters();
+        enterMode();
+    }
+    return true;
 }
 
 // --- The error list ---------------------------------------------------------
@@ -576,7 +606,7 @@ bool frmKontrola::mayClose()
     if (!store_->hasUnsavedChanges() && !newReportTyped_)
         return true;
     MessageRequest question;
-    question.text = kUnsavedChangesQuestion;
+    question.text = unsavedChangesQuestion(reportFile().path);
     question.icon = Icon::Exclamation;
     question.buttons = Buttons::YesNoCancel;
     question.defaultButton = Answer::Yes;

@@ -60,6 +60,7 @@ public:
     ErrorListWindow* errorList() const { return errorList_; }
 
     ReportForm* form() const { return form_; }
+    const CustomerDataSource& store() const { return *store_; }
     // The recapitulation window, while it is open.
     frmRekapitular* rekapitular() const { return rekap_; }
 
@@ -79,6 +80,13 @@ private:
     void searchByField(Field field, const char* prompt);
     // "Snimi": true when the file was written (or there was nothing to write).
     bool saveNow();
+    // Before a new report is left: true once a typed one is saved, or the
+    // user gave it up; false when it stays.
+    bool newReportSettled();
+    // Before a check run: the run is to check the file as it is on the
+    // disk, so unsaved corrections are saved first (or no run), and a file
+    // another window or program changed is read anew. False: no run.
+    bool checkWhatIsOnTheDisk();
     // Reads the list into its window (made on first use); false after
     // telling the user why not.
     bool loadErrorList();

@@ -2,7 +2,9 @@
 
 #include "platform/code_page.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace dorvik {
 
@@ -20,6 +22,20 @@ BoxValidator::BoxValidator(QLineEdit* box, int width)
 {
     box->setValidator(this);
     connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+}
+
+void BoxValidator::refuse(const QString& character) const
+{
+    // Said at once where the user looks, so that "Žarko" never silently
+    // becomes "arko".
+    QToolTip::showText(box_->mapToGlobal(QPoint(0, box_->height())),
+                       refusedCharacterMessage(character), box_);
+    QApplication::beep();
+}
+
+QString refusedCharacterMessage(const QString& character)
+{
+    return QStringLiteral("Znakot '%1' go nema vo kodnata strana na datotekata").arg(character);
 }
 
 QValidator::State BoxValidator::validate(QString& input, int& pos) const
@@ -44,13 +60,23 @@ QValidator::State BoxValidator::validate(QString& input, int& pos) const
     QString kept;
     for (qsizetype i = head; i < insertedEnd; ++i) {
         const QChar c = input.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
+            // A line break (CR LF as one) or a TAB pasted between words
+            // keeps them apart.
+            if (!(c == QLatin1Char('\n') && i > head && input.at(i - 1) == QLatin1Char('\r')))
+                kept += QLatin1Char(' ');
+            continue;
+        }
         if (isControl(c))
             continue;
-        if (!isInCodePage(c))
+        if (!isInCodePage(c)) {
+            // A character beyond U+FFFF is named whole, not by its first half.
+            refuse(input.mid(i, c.isHighSurrogate() && i + 1 < insertedEnd ? 2 : 1));
             return Invalid;
+        }
         kept += c;
     }
-    if (kept.size() != insertedEnd - head) {
+    if (kept != QStringView(input).mid(head, insertedEnd - head)) {
         const qsizetype removed = insertedEnd - head - kept.size();
         input = input.left(head) + kept + input.mid(insertedEnd);
         if (pos >= insertedEnd)

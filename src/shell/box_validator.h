@@ -1,10 +1,11 @@
 // What a box lets the user put into it, whether typed, pasted, dropped or
 // composed through an input method:
 // - no control character (below U+0020, and U+007F): pasted into a box, a
-//   line break would end its record early in the file. They are taken out
-//   of what the user inserts;
+//   line break would end its record early in the file. A line break (CR LF
+//   counted as one) or a TAB becomes one blank, any other is taken out of
+//   what the user inserts;
 // - only characters of the report file's code page; an insertion with any
-//   other is refused whole;
+//   other is refused whole, and a tooltip at the box names the character;
 // - with a width, never more characters than that: stored values are
 //   blank-padded to full width, so a box is usually full, and a character
 //   typed into it pushes out as many trailing blanks behind the cursor as it
@@ -22,6 +23,9 @@ class QLineEdit;
 
 namespace dorvik {
 
+// "Znakot 'Ž' go nema vo kodnata strana na datotekata"
+QString refusedCharacterMessage(const QString& character);
+
 class BoxValidator : public QValidator {
     Q_OBJECT
 public:
@@ -32,6 +36,8 @@ public:
     State validate(QString& input, int& pos) const override;
 
 private:
+    void refuse(const QString& character) const;
+
     QLineEdit* box_;
     int width_;
     QString before_; // the box's text before the change being judged

@@ -1,6 +1,7 @@
 #include "shell/screen.h"
 
 #include "data/customer_data_source.h"
+#include "shell/screen_messages.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -53,12 +54,21 @@ private:
     UserBoxes& inner_;
 };
 
-Screen::Screen(AppServices services, QWidget* parent)
+Screen::Screen(AppServices services, const ReportFile& file, QWidget* parent)
     : QWidget(parent, Qt::Window),
       boxes_(std::make_unique<ScreenBoxes>(*this, services.boxes)),
-      services_{*boxes_, services.files, services.clock}
+      services_{*boxes_, services.files, services.clock}, file_(file)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Screen::setCaption(const QString& caption)
+{
+    const QString path = QFile::decodeName(QByteArray::fromStdString(file_.path));
+    setWindowTitle(caption + QStringLiteral(" - ")
+                   + QFile::decodeName(QByteArray::fromStdString(fileNameOf(file_.path))));
+    setWindowFilePath(path);
+    setToolTip(path);
 }
 
 Screen::~Screen() = default;
@@ -79,15 +89,36 @@ void Screen::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Screen::reportSave(const CustomerDataSource& store)
+void Screen::reportSave(const CustomerDataSource& store, const char* note)
 {
-    const std::string status = savedStatus(store.fileName(), store.lastSave());
+    const std::string status = savedStatus(store.fileName(), store.lastSave()) + note;
+    statusShown_ = true;
     emit saved(QFile::decodeName(QByteArray::fromStdString(status)));
+    const std::string notice = backupNotice(store.fileName(), store.lastSave());
+    if (!notice.empty())
+        tell(services_.boxes, notice, Icon::Information);
 }
 
-bool Screen::mayDropNewReport()
+void Screen::clearStatus()
 {
-    return askYesNo(services_.boxes, kDropNewReportQuestion, Icon::Exclamation);
+    if (!statusShown_)
+        return;
+    statusShown_ = false;
+    emit statusCleared();
+}
+
+bool Screen::mayLeaveNewReport(bool closing, const std::function<bool()>& save)
+{
+    MessageRequest question;
+    question.text = closing ? newReportOnCloseQuestion(file_.path) : kSaveNewReportQuestion;
+    question.icon = Icon::Exclamation;
+    question.buttons = Buttons::YesNoCancel;
+    question.defaultButton = Answer::Yes;
+    switch (services_.boxes.message(question)) {
+    case Answer::Yes: return save();
+    case Answer::No: return true;
+    default: return false;
+    }
 }
 
 } // namespace dorvik

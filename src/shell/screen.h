@@ -1,6 +1,10 @@
 // What both screens are: a window over one report file, opened from the
 // main window, that
-// - tells the main window after every successful save (saved);
+// - names its file in its caption ("caption - NAME") and the whole path in
+//   its tooltip;
+// - tells the main window after every successful save (saved), shows where
+//   a save kept the file as it was, and withdraws the save's status at the
+//   next edit or a failed save (statusCleared);
 // - asks before closing drops work that was not saved (mayClose);
 // - survives being closed while one of its own boxes is open (the main
 //   window closing it, the session ending): it is then abandoned. It hides
@@ -14,6 +18,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,20 +26,19 @@ namespace dorvik {
 
 class CustomerDataSource;
 
-inline constexpr const char* kUnsavedChangesQuestion =
-    "Promenite vo prijavite ne se snimeni. Dali da se snimat?";
-inline constexpr const char* kDropNewReportQuestion =
-    "Novata prijava ne e snimena. Dali da se otfrli?";
-
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    Screen(AppServices services, QWidget* parent = nullptr);
+    Screen(AppServices services, const ReportFile& file, QWidget* parent = nullptr);
     ~Screen() override;
 
+    const ReportFile& reportFile() const { return file_; }
+
 signals:
-    // After every successful save: "Snimeni se N prijavi vo NAME." ...
+    // After every successful save: "Snimeni se N prijavi vo NAME."
     void saved(const QString& status);
+    // The last save's status no longer tells how things are.
+    void statusCleared();
 
 protected:
     // The platform's services, with this screen's boxes.
@@ -45,16 +49,27 @@ protected:
     virtual bool mayClose() = 0;
     void closeEvent(QCloseEvent* event) override;
 
-    // Tells the main window about the store's last save.
-    void reportSave(const CustomerDataSource& store);
-    // "Novata prijava ne e snimena. Dali da se otfrli?": true for Yes.
-    bool mayDropNewReport();
+    // "caption - NAME" as the window's title; the whole path in its tooltip.
+    void setCaption(const QString& caption);
+    // Tells the main window about the store's last save (the note after
+    // its status), and the user where it kept the file as it was, when it
+    // did.
+    void reportSave(const CustomerDataSource& store, const char* note = "");
+    // An edit or a failed save: the last save's status goes.
+    void clearStatus();
+    // Before a typed new report is left: asks "Novata prijava ne e snimena.
+    // Dali da se snimi?" (naming the file when closing; Yes, No or Cancel,
+    // Yes the default). True when it may be left: Yes and save() saved it,
+    // or No; false when it stays (Cancel, or it could not be saved).
+    bool mayLeaveNewReport(bool closing, const std::function<bool()>& save);
 
 private:
     class ScreenBoxes;
 
     std::unique_ptr<ScreenBoxes> boxes_;
     AppServices services_;
+    ReportFile file_;
+    bool statusShown_ = false;
     int openBoxes_ = 0;
     bool abandoned_ = false;
 };

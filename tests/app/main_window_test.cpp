@@ -102,31 +102,47 @@ TEST_F(MainWindowTest, TheFileCommands)
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     QApplication::activeModalWidget()->close(); // the auto-fill dialog; then the screen shows
     ASSERT_EQ(window.openScreens().size(), 1u);
+    EXPECT_EQ(window.openScreens()[0]->windowTitle(), "Vnos na novi prijavi... - NOVA.TXT");
     window.openScreens()[0]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The review command's dialog starts on the file chosen last.
+    window.openForReview();
+    EXPECT_EQ(boxes.shown().back().file.initialFolder, dir.path().string());
+    EXPECT_EQ(boxes.shown().back().file.initialName, "NOVA.TXT");
 }
 
-TEST_F(MainWindowTest, ScreensTellSavesAndCloseNewestFirstUnlessOneRefuses)
+TEST_F(MainWindowTest, ScreensNameTheirFilesTellSavesAndCloseNewestFirstUnlessOneRefuses)
 {
     files.files["/a/P.TXT"] = fileOf(records(2));
     MainWindow window(services, settings);
     window.show();
     window.openForReview("/a/P.TXT");
-    window.openForReview("/a/NEMA.TXT");
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"No such file or directory"});
+    window.openForReview("/a/NEMA.TXT"); // named, and no empty screen
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/NEMA.TXT: No such file or directory"});
+    window.openForReview("/a/P.TXT");
     ASSERT_EQ(window.openScreens().size(), 2u);
     auto* first = qobject_cast<frmKontrola*>(window.openScreens()[0]);
+    EXPECT_EQ(first->windowTitle(), "Pregled i kontrola na prijavi... - P.TXT");
+    EXPECT_EQ(first->toolTip(), "/a/P.TXT");
+    // Opened together, one a step below and right of the other.
+    EXPECT_EQ(window.openScreens()[1]->pos(), first->pos() + QPoint(24, 24));
+
     first->findChild<QToolButton*>("cmdRec")->click();
-    EXPECT_EQ(window.findChild<QLabel*>("lblStatusText")->text(), "Snimeni se 2 prijavi vo P.TXT.");
+    auto* status = window.findChild<QLabel*>("lblStatusText");
+    EXPECT_EQ(status->text(), "Snimeni se 2 prijavi vo P.TXT.");
+    EXPECT_EQ(status->toolTip(), "Snimeni se 2 prijavi vo P.TXT.");
 
     first->form()->box(Field::Firma)->setFocus();
     first->form()->box(Field::Firma)->selectAll();
     QTest::keyClicks(first->form()->box(Field::Firma), "Nova");
+    EXPECT_EQ(status->text(), "Status"); // the edit makes the save's status stale
     boxes.clear();
     boxes.answer(Answer::Cancel);
     EXPECT_FALSE(window.close());
     EXPECT_EQ(window.openScreens().size(), 1u); // the newest closed, the first stayed
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{kUnsavedChangesQuestion});
+    EXPECT_EQ(boxes.texts(),
+              std::vector<std::string>{"Promenite vo P.TXT ne se snimeni. Dali da se snimat?"});
     boxes.answer(Answer::No);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(files.files["/a/P.TXT"], fileOf(records(2)));

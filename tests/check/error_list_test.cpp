@@ -71,8 +71,8 @@ TEST(ErrorList, ReadBackRowByRow)
         {"000007 ,\r\n", {{7, ""}}},
         {list.substr(0, list.size() - kErrorListFooter.size() - 2),
          {{7, "9A Gr. slog ,"}, {12345, "  x"}}}, // cut short
-        {"000003 ,a\n000004 ,x\r\r12 ,b\r\n00000x ,c",
-         {{3, "a\n000004 ,x"}, {{}, "12 ,b"}, {{}, "00000x ,c"}}},
+        {"000003 ,a\n000004 ,x\r\r12 ,b\r\n00000x ,c\n\rLinija 9: 3 znaci namesto 147,",
+         {{3, "a"}, {4, "x"}, {{}, "12 ,b"}, {{}, "00000x ,c"}, {{}, "Linija 9: 3 znaci namesto 147,"}}},
         {"000003 ,a\nnoise\n", {{3, "a"}, {{}, "noise"}}},
         {"", {}},
     };

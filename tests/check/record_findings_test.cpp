@@ -31,9 +31,13 @@ TEST(RecordFindings, TheBoxesOfTheRecordsFindingsAndNoOthers)
         {lineWith(0, {{Field::EfektStaz, "1201"}}), {{Field::EfektStaz, BoxColour::Red}}},
         {lineWith(0, {{Field::VkRabCasovi, "2600"}, {Field::Godina, "90"}}),
          {{Field::VkRabCasovi, BoxColour::Red}, {Field::Boleduvanje, BoxColour::Red}}},
-        // Bad numeric data: what the rules found before it.
+        // Bad numeric data: what the rules found before it, and every box of
+        // digits holding something else (blanks around digits are no fault).
         {lineWith(0, {{Field::MaticenBroj, "1111111111112"}, {Field::Godina, "9A"}}),
-         {{Field::MaticenBroj, BoxColour::Red}}},
+         {{Field::MaticenBroj, BoxColour::Red}, {Field::Godina, BoxColour::Red}}},
+        {lineWith(0, {{Field::Mesec, "12x0"}, {Field::Denari, "12-"}, {Field::Boleduvanje, "  0"},
+                      {Field::StepenZgolem, "abc"}}),
+         {{Field::Mesec, BoxColour::Red}, {Field::Denari, BoxColour::Red}}},
     };
     for (const auto& [line, coloured] : cases) {
         std::array<BoxColour, kFieldCount> expected;

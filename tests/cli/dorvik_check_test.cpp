@@ -44,28 +44,61 @@ TEST(DorvikCheck, ChecksEachFileAndSaysHowEveryOneWent)
     writeBytes(dir.file("DOBAR.TXT"), fileOf(records(2)));
     const std::string bad = fileOf({recordLine(1), lineWith(2, {{Field::Godina, "04"}})});
     writeBytes(dir.file("LOS.TXT"), bad);
-    writeBytes(dir.file("KRATOK.TXT"), recordLine() + "\r\n" + std::string(148, 'x') + "\r\n");
-
     writeBytes(dir.file("-X.TXT"), fileOf(records(1)));
-    Outcome run = runTool(dir, "DOBAR.TXT LOS.TXT KRATOK.TXT -- -X.TXT");
+    Outcome run = runTool(dir, "DOBAR.TXT LOS.TXT -- -X.TXT");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, std::string(kCheckPassedMessage) + "\n" + dirPath + "/DOBAR.err\n"
                            + kCheckFailedMessage + "\n" + dirPath + "/LOS.err\n"
-                           + tooManyBadLinesMessage(1, 1) + "\n" + kCheckPassedMessage + "\n"
-                           + dirPath + "/KRATOK.err\n" + kCheckPassedMessage + "\n" + dirPath
-                           + "/-X.err\n");
+                           + kCheckPassedMessage + "\n" + dirPath + "/-X.err\n");
     EXPECT_EQ(readBytes(dir.file("LOS.err")), errorListHeader(dirPath + "/LOS")
                                                  + "000002 ,04       Gr. godina ,\r\n"
                                                  + std::string(kErrorListFooter));
     EXPECT_EQ(readBytes(dir.file("LOS.TXT")), bad);
     EXPECT_EQ(runTool(dir, "DOBAR.TXT").status, 0);
+}
 
-    // The load's summary, and every box with -v.
-    run = runTool(dir, "-v KRATOK.TXT");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "KONTROLA\t" + tooManyBadLinesMessage(1, 1) + "\nDorvik\t" + kCheckQuestion
-                           + "\nKONTROLA\t" + kCheckPassedMessage + "\n" + kCheckPassedMessage + "\n"
-                           + dirPath + "/KRATOK.err\n");
+// A file that is not records alone, each ended by CR LF, never passes: the
+// lines that are no records and the line ends are listed after the records'
+// lines, numbered by their place in the file.
+TEST(DorvikCheck, LinesThatAreNoRecordsAndOtherLineEndsFail)
+{
+    TempDir dir;
+    const std::string dirPath = dir.path().string();
+    const std::string r = recordLine();
+    std::string joined; // one record, then 99 joined by bare LFs
+    for (int i = 0; i < 99; ++i)
+        joined += r + "\n";
+    writeBytes(dir.file("LF.TXT"), r + "\r\n" + joined);
+    writeBytes(dir.file("KRATOK.TXT"), r + "\r\n\r\n" + r + "\r\n" + r.substr(1) + "\r\n");
+    writeBytes(dir.file("PRAZNI.TXT"), r + "\r\n\r\n\r\n");
+    const struct {
+        const char* file;
+        int status;
+        std::string list; // the lines after the records'
+    } cases[] = {
+        {"LF.TXT", 1, "99 linii ne zavrsuvaat so CR LF (prvata: linija 2); Snimi gi zapisuva so CR LF,\r\n"},
+        {"KRATOK.TXT", 1, "Linija 4: 146 znaci namesto 147,\r\n"},
+        {"PRAZNI.TXT", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string stem = std::string(c.file).substr(0, std::string(c.file).size() - 4);
+        const Outcome run = runTool(dir, std::string("-v ") + c.file);
+        EXPECT_EQ(run.status, c.status) << c.file;
+        EXPECT_EQ(readBytes(dir.file(stem + ".err")),
+                  errorListHeader(dirPath + "/" + stem) + c.list + std::string(kErrorListFooter));
+        EXPECT_NE(run.out.find(std::string("KONTROLA\t")
+                               + (c.status ? kCheckFailedMessage : kCheckPassedMessage)),
+                  std::string::npos);
+    }
+    // The load says once what the line ends are.
+    EXPECT_TRUE(runTool(dir, "LF.TXT").out.starts_with(otherLineEndsMessage({{}, 0, 99, 2}) + "\n"));
+
+    // More records than a file holds: not read whole, so no verdict.
+    writeBytes(dir.file("GOLEM.TXT"), fileOf(records(kMaxRecords + 1)));
+    const Outcome big = runTool(dir, "GOLEM.TXT");
+    EXPECT_EQ(big.status, 2);
+    EXPECT_EQ(big.err, "dorvik-check: GOLEM.TXT: " + std::string(kRecordLimitMessage) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("GOLEM.err")));
 }
 
 TEST(DorvikCheck, TroubleWinsOverAFailure)

@@ -36,9 +36,9 @@ struct Store : ::testing::Test {
 // file property (tests/properties); here: the boxes and texts.
 TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
 {
-    load(recordLine() + "\n" + recordLine() + "\n"); // LF line ends: one line, no record
+    load(std::string(148, 'x') + "\r\n" + std::string(146, 'x') + "\r\n"); // no record at all
     EXPECT_FALSE(store->loadedCompletely());
-    EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", tooManyBadLinesMessage(0, 1), Icon::Critical));
+    EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", tooManyBadLinesMessage(0, 2), Icon::Critical));
     boxes.clear();
     load(fileOf(records(11)) + "\r\n");
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", someBadLinesMessage(11, 1), Icon::Information));
@@ -57,11 +57,54 @@ TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
     fs.failReadAfterBlocks = 2;
     load(fileOf(records(3)));
     EXPECT_EQ(rs().RecordCount(), 2);
-    EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", "Input/output error"));
+    EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kPath + ": Input/output error"));
     EXPECT_EQ(store->readError(), "Input/output error");
     boxes.clear();
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kIncompleteSaveMessage, Icon::Critical));
+}
+
+// Every line end ends a line; what is not a record, and every line end but
+// CR LF, is kept in the file's faults by its place in the file, until a
+// save writes the records alone.
+TEST_F(Store, LinesThatAreNoRecordsAndOtherLineEndsAreNamedByTheirPlace)
+{
+    const std::string r = recordLine();
+    const struct {
+        std::string file;
+        int records;
+        std::vector<std::pair<std::int64_t, std::uint64_t>> nonRecords; // line, length
+        std::int64_t otherEnds, firstOtherEnd;
+    } cases[] = {
+        {r + "\r\n" + r + "\n" + r, 3, {}, 1, 2},
+        {r + "\n" + r + "\r" + r + "\r\n", 3, {}, 2, 1},
+        {r + "\r\n" + r.substr(1) + "\r\n\r\n" + r + "x\r\n" + r + "\r\n", 2, {{2, 146}, {4, 148}}, 0, 0},
+        {r + "\r\n\n\r\n" + r + "\r", 2, {}, 2, 2},
+        {"\r\n\r\n", 0, {}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        boxes.clear();
+        load(c.file);
+        EXPECT_EQ(rs().RecordCount(), c.records);
+        const FileFaults& faults = store->fileFaults();
+        std::vector<std::pair<std::int64_t, std::uint64_t>> nonRecords;
+        for (const NonRecordLine& line : faults.nonRecordLines)
+            nonRecords.emplace_back(line.number, line.length);
+        EXPECT_EQ(nonRecords, c.nonRecords);
+        EXPECT_EQ(faults.otherLineEnds, c.otherEnds);
+        EXPECT_EQ(faults.firstOtherLineEnd, c.firstOtherEnd);
+        // The line ends are told once, after any summary.
+        const bool told = !boxes.shown().empty()
+                          && isBox(boxes.shown().back(), "KONTROLA", otherLineEndsMessage(faults),
+                                   Icon::Information);
+        EXPECT_EQ(told, c.otherEnds > 0) << c.file.size();
+        ASSERT_TRUE(store->WriteToFile());
+        EXPECT_FALSE(store->fileFaults().any());
+        EXPECT_EQ(file(), fileOf(std::vector<std::string>(c.records, r)));
+    }
+    EXPECT_EQ(otherLineEndsMessage({{}, 0, 3, 7}),
+              "3 linii ne zavrsuvaat so CR LF (prvata: linija 7). Kontrolata ne ja pominuva "
+              "datotekata dodeka ne se snimi; pri snimanjeto site linii se zapisuvaat so CR LF.");
 }
 
 TEST_F(Store, KeepsTheFirst32767RecordsAndNeverSavesTheRest)
@@ -70,6 +113,7 @@ TEST_F(Store, KeepsTheFirst32767RecordsAndNeverSavesTheRest)
     EXPECT_EQ(rs().RecordCount(), kMaxRecords);
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", kRecordLimitMessage, Icon::Critical));
     EXPECT_FALSE(store->loadedCompletely());
+    EXPECT_TRUE(store->overRecordLimit());
     ASSERT_TRUE(rs().MoveLast());
     EXPECT_FALSE(rs().AddNew());
 }
@@ -105,8 +149,9 @@ TEST_F(Store, ChangesAreRefusedWhenTheFieldCannotHoldThem)
     EXPECT_FALSE(store->hasUnsavedChanges());
     EXPECT_FALSE(rs().setField(Field::Firma, std::string(36, 'x')));
     EXPECT_FALSE(rs().setField(Field::Firma, "Ana\rMarkova"));
+    EXPECT_FALSE(rs().setField(Field::Firma, "Ana\nMarkova"));
     EXPECT_FALSE(store->hasUnsavedChanges());
-    EXPECT_TRUE(rs().setField(Field::Firma, "Ana\nMarkova"));
+    EXPECT_TRUE(rs().setField(Field::Firma, "Ana\tMarkova"));
     EXPECT_TRUE(store->hasUnsavedChanges());
 
     // A new record taken out again leaves the cursor where it was; once
@@ -132,28 +177,44 @@ TEST_F(Store, ChangesAreRefusedWhenTheFieldCannotHoldThem)
     EXPECT_EQ(rs().RecordCount(), 6);
 }
 
-TEST_F(Store, SavesSayWhatTheyDidAndAskBeforeOverwritingAnothersWork)
+TEST_F(Store, SavesKeepTheOriginalUnderAFreeNameAndAskBeforeOverwritingAnothersWork)
 {
     const std::string original = fileOf(records(2)) + std::string(148, 'x') + "\r\n";
     load(original);
     fs.readOnlyPath = kPath + ".bak"; // the copy cannot be kept: nothing is saved
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_EQ(file(), original);
+    EXPECT_TRUE(isBox(boxes.shown().back(), "Dorvik", kPath + ".bak: Permission denied"));
     fs.readOnlyPath.clear();
+    // The user's own files of those names stay as they are.
+    fs.files[kPath + ".bak"] = "mine";
+    fs.files[kPath + ".1.bak"] = "mine too";
     ASSERT_TRUE(store->WriteToFile());
-    EXPECT_EQ(fs.files.at(kPath + ".bak"), original);
-    EXPECT_EQ(savedStatus(kPath, store->lastSave()),
-              "Snimeni se 2 prijavi vo PRIJAVA.TXT. Originalot e zacuvan vo PRIJAVA.TXT.bak.");
+    EXPECT_EQ(fs.files.at(kPath + ".2.bak"), original);
+    EXPECT_EQ(fs.files.at(kPath + ".bak"), "mine");
+    EXPECT_EQ(fs.files.at(kPath + ".1.bak"), "mine too");
+    EXPECT_EQ(store->lastSave().backupPath, kPath + ".2.bak");
+    EXPECT_EQ(store->lastSave().records, 2);
     EXPECT_TRUE(rs().Eof());
 
     fs.files[kPath] = fileOf(records(3)); // another window saved meanwhile
+    EXPECT_TRUE(store->changedOnDisk());
     boxes.clear();
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kChangedOnDiskQuestion, Icon::Exclamation,
                       Buttons::YesNo, Answer::No));
     boxes.answer(Answer::Yes);
     ASSERT_TRUE(store->WriteToFile());
-    EXPECT_EQ(savedStatus(kPath, store->lastSave()), "Snimeni se 2 prijavi vo PRIJAVA.TXT.");
+    EXPECT_EQ(store->lastSave().backupPath, ""); // kept once only
+    EXPECT_FALSE(store->changedOnDisk());
+
+    // Read anew, the store holds what is on the disk now.
+    fs.files[kPath] = fileOf(records(3));
+    EXPECT_TRUE(store->reload());
+    EXPECT_EQ(rs().RecordCount(), 3);
+    EXPECT_FALSE(store->changedOnDisk());
+    fs.files.erase(kPath);
+    EXPECT_TRUE(store->changedOnDisk());
 
     // A file just created empty is read for nothing but what is on the disk.
     load(fileOf(records(1)), true);
@@ -161,4 +222,3 @@ TEST_F(Store, SavesSayWhatTheyDidAndAskBeforeOverwritingAnothersWork)
     fs.files[kPath] = "";
     EXPECT_FALSE(store->WriteToFile());
 }
-

@@ -106,7 +106,7 @@ within x getdisplaygeometry >/dev/null
 app=$!
 open_window Dorvik main-window
 main=$win
-open_window "Pregled i kontrola na prijavi..." review
+open_window "Pregled i kontrola na prijavi... - PRIJAVA.TXT" review
 review=$win
 
 # ---- The check run: the first finding quiets the rest -------------------------
@@ -142,7 +142,7 @@ enter 3982597910 Tab
 enter "Tekstil DOO Bitola" Tab Tab Tab space
 shot autofill-filled
 keys Return
-open_window "Vnos na novi prijavi..." entry
+open_window "Vnos na novi prijavi... - NOVA.TXT" entry
 ok "new file created empty" test -f "$newfile" -a ! -s "$newfile"
 # The focus starts in txtLicenBrojV and every full box hands it on; the
 # auto-filled boxes are skipped; after the hours of sick leave comes "snimi",
@@ -161,7 +161,7 @@ enter 1234
 # ---- Quit: IZBOR > "K&raj"; the begun report dropped, the correction saved ----
 focus "$main"
 x key alt+i sleep 0.3 key r
-answer Dorvik drop-begun-report y
+answer Dorvik drop-begun-report n
 answer Dorvik save-correction y
 within eval '! alive' && wait "$app"
 status=$?

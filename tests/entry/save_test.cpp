@@ -51,7 +51,7 @@ TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
     files.openError = "Read-only file system";
     boxes.clear();
     pressButton("cmdSnimi");
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Read-only file system"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/reports/PRIJAVA.TXT: Read-only file system"});
     EXPECT_EQ(screen->store().rsCustomers.RecordCount(), 2);
     EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 3");
     files.openError.clear();
@@ -59,7 +59,7 @@ TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
     EXPECT_EQ(file(), fileOf({recordLine(1), recordLine(2), lineWith(3, {{Field::Denari, "150000000"}})}));
 }
 
-TEST_F(EntryTest, TypedWorkIsDroppedOnlyAfterYes)
+TEST_F(EntryTest, LeavingTypedWorkAsksWhetherToSaveIt)
 {
     Module1::AutoGodina = "99";
     Module1::AutoRegistarskiBroj = "1234567897";
@@ -71,23 +71,74 @@ TEST_F(EntryTest, TypedWorkIsDroppedOnlyAfterYes)
     pressButton("cmdNovaPrijava");
     box(Field::Godina)->selectAll();
     typeInto(Field::Godina, "98");
-    for (const char* action : {"cmdNovaPrijava", "cmdPregled", "close"}) {
-        SCOPED_TRACE(action);
+    const auto leave = [&](const std::string& action) {
         boxes.clear();
-        if (action == std::string("close"))
-            EXPECT_FALSE(screen->close());
-        else
-            pressButton(action);
-        ASSERT_EQ(boxes.shown().size(), 1u);
-        EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik", kDropNewReportQuestion, Icon::Exclamation,
-                          Buttons::YesNo));
-        EXPECT_EQ(text(Field::Godina), "98");
-        EXPECT_FALSE(screen->previewing());
+        if (action == "close")
+            return screen->close();
+        pressButton(action.c_str());
+        return true;
+    };
+    // Cancel stays; Yes on a report not typed whole stays, saying why.
+    for (const char* action : {"cmdNovaPrijava", "cmdPregled", "close"}) {
+        for (const Answer answer : {Answer::Cancel, Answer::Yes}) {
+            SCOPED_TRACE(action);
+            boxes.answer(answer);
+            EXPECT_EQ(leave(action), action != std::string("close"));
+            ASSERT_GE(boxes.shown().size(), 1u);
+            EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik",
+                              action == std::string("close")
+                                  ? "Novata prijava vo PRIJAVA.TXT ne e snimena. Dali da se snimi?"
+                                  : "Novata prijava ne e snimena. Dali da se snimi?",
+                              Icon::Exclamation, Buttons::YesNoCancel, Answer::Yes));
+            EXPECT_EQ(boxes.texts().size(), answer == Answer::Yes ? 2u : 1u);
+            EXPECT_EQ(text(Field::Godina), "98");
+            EXPECT_FALSE(screen->previewing());
+        }
     }
-    boxes.answer(Answer::Yes);
+    // No drops it; Yes on a whole report saves it, then goes on.
+    boxes.answer(Answer::No);
     pressButton("cmdPregled");
     EXPECT_TRUE(screen->previewing());
-    EXPECT_TRUE(screen->close());
+    EXPECT_EQ(file(), fileOf(records(1)));
+    pressButton("cmdNovaPrijava");
+    typeReport(2);
+    boxes.answer(Answer::Yes);
+    EXPECT_TRUE(leave("close"));
+    EXPECT_EQ(file(), fileOf({recordLine(1), lineWith(2, {{Field::RegistarskiBroj, "1234567897"}})}));
+}
+
+TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
+{
+    // Not read whole: told why, and the screen does not open.
+    files.files[kFile] = fileOf(records(2));
+    files.failReadAfterBlocks = 0;
+    frmVnos refused(AppServices{boxes, files, clock}, ReportFile{kFile, false});
+    EXPECT_FALSE(refused.openReports());
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"/reports/PRIJAVA.TXT: Input/output error",
+                                                        kNoEntryIntoIncompleteFileMessage}));
+    files.failReadAfterBlocks = -1;
+
+    // Changed by another writer since it was read: appended to what is there now.
+    open();
+    QSignalSpy saved(screen.get(), &Screen::saved);
+    files.files[kFile] = fileOf(records(3));
+    typeReport(4);
+    pressButton("cmdSnimi");
+    EXPECT_EQ(file(), fileOf(records(4)));
+    EXPECT_EQ(counters(), "4/4");
+    ASSERT_EQ(saved.count(), 1);
+    EXPECT_EQ(saved[0][0].toString().toStdString(),
+              std::string("Snimeni se 4 prijavi vo PRIJAVA.TXT.") + kAppendedToChangedFileNote);
+
+    // When what is there now cannot be read whole, the report stays typed.
+    pressButton("cmdNovaPrijava");
+    typeReport(5);
+    files.files[kFile] = std::string(148, 'x') + "\r\n";
+    boxes.clear();
+    pressButton("cmdSnimi");
+    EXPECT_EQ(boxes.texts().back(), kIncompleteSaveMessage);
+    EXPECT_EQ(file(), std::string(148, 'x') + "\r\n");
+    EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 5");
 }
 
 TEST_F(EntryTest, AFileOfEmptyLinesTakesReportsAndAFullOneNone)

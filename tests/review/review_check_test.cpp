@@ -80,6 +80,52 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
     EXPECT_EQ(counters(), "0/0");
 }
 
+// The run checks the file on the disk: unsaved corrections are saved first
+// or nothing runs, and a file another writer changed is read anew.
+TEST_F(CheckTest, TheRunChecksWhatIsOnTheDisk)
+{
+    const std::string earlierList = "an earlier list\r\n";
+    struct Case {
+        Answer answer;
+        bool saveFails;
+        bool runs;
+    };
+    for (const Case c : {Case{Answer::No, false, false}, Case{Answer::Yes, true, false},
+                         Case{Answer::Yes, false, true}}) {
+        open(fileOf(kRecords));
+        files.files[kListPath] = earlierList;
+        type(Field::Godina, "99"); // record 1's year, which is fine either way
+        click("cmdNext");
+        type(Field::Godina, "99"); // record 2's year corrected
+        if (c.saveFails)
+            files.openError = "Read-only file system";
+        boxes.clear();
+        boxes.answer(c.answer);
+        boxes.answer(Answer::Yes);
+        click("cmdKontrola");
+        files.openError.clear();
+        ASSERT_FALSE(boxes.shown().empty());
+        EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik",
+                          "Promenite vo prijavite ne se snimeni. Kontrolata ja proveruva datotekata "
+                          "na diskot. Dali da se snimat prvo?",
+                          Icon::None, Buttons::YesNo, Answer::Yes));
+        EXPECT_EQ(files.files.at(kListPath) == earlierList, !c.runs);
+        EXPECT_EQ(file() == fileOf(kRecords), !c.runs);
+        if (c.runs) {
+            EXPECT_EQ(boxes.texts().back(), kCheckFailedMessage); // record 4 still fails
+        }
+    }
+
+    // Nothing unsaved, but another writer corrected the file: no question,
+    // and the run checks the file as it is now.
+    open(fileOf({recordLine(1), kRecords[1]}));
+    files.files[kReportPath] = fileOf(records(3));
+    boxes.clear();
+    check();
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{kCheckQuestion, kCheckPassedMessage}));
+    EXPECT_EQ(counters(), "3/3");
+}
+
 TEST_F(CheckTest, TickingTheCheckBoxShowsNoMoreFindingsAndWritesTheSameList)
 {
     open(fileOf(kRecords));

@@ -5,12 +5,13 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QKeyEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 using namespace dorvik;
 
-TEST(BoxValidator, ControlCharactersNeverGetInByAnyRoute)
+TEST(BoxValidator, ControlCharactersNeverGetInByAnyRouteAndLineBreaksBecomeBlanks)
 {
     enum class Route { Paste, Typed, Composed };
     struct Case {
@@ -22,13 +23,14 @@ TEST(BoxValidator, ControlCharactersNeverGetInByAnyRoute)
         QString result;
     };
     const Case cases[] = {
-        {35, "", 0, Route::Paste, "Ana Markova\r\n", "Ana Markova"},
-        {35, "", 0, Route::Paste, "A\tB\x7f\x01" "C", "ABC"},
-        {0, "12", 2, Route::Paste, "\r\n34", "1234"},
-        {0, "", 0, Route::Composed, "a\rb", "ab"},
+        {35, "", 0, Route::Paste, "Ana Markova\r\n", "Ana Markova "},
+        {35, "", 0, Route::Paste, "A\tB\x7f\x01" "C", "A BC"},
+        {0, "12", 2, Route::Paste, "\r\n\n34", "12  34"},
+        {0, "", 0, Route::Composed, "a\rb", "a b"},
+        {0, "", 0, Route::Composed, "a\x01" "b", "ab"},
         // A byte of the file stays; the box still edits around it.
         {10, "a\tb", 3, Route::Typed, "c", "a\tbc"},
-        {10, "a\tb", 1, Route::Paste, "\n", "a\tb"},
+        {10, "a\tb", 1, Route::Paste, "\x02", "a\tb"},
         // Outside the code page: refused whole.
         {35, "ab", 2, Route::Paste, QString(QChar(0x4E2D)) + "x", "ab"},
         {35, "", 0, Route::Typed, QString(QChar(0x0416)), QString(QChar(0x0416))},
@@ -64,5 +66,26 @@ TEST(BoxValidator, ControlCharactersNeverGetInByAnyRoute)
         }
         }
         EXPECT_EQ(box.text(), c.result) << c.shown.toStdString() << " + " << c.inserted.toStdString();
+    }
+}
+
+// A character the file cannot hold is refused where the user sees it, named
+// whole (also beyond U+FFFF).
+TEST(BoxValidator, ARefusedCharacterIsNamedAtTheBox)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QString(QChar(0x017D)) + "arko", QString(QChar(0x017D))},
+        {QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("\xF0\x9F\x98\x80")}};
+    for (const auto& [typed, named] : cases) {
+        QLineEdit box;
+        new BoxValidator(&box, 35);
+        box.show();
+        QToolTip::hideText();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+        QApplication::sendEvent(&box, &key);
+        EXPECT_EQ(box.text(), "");
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(),
+                  QStringLiteral("Znakot '%1' go nema vo kodnata strana na datotekata").arg(named));
     }
 }

@@ -30,6 +30,7 @@ public:
     // A file's fingerprint is its bytes: equal exactly when the files are.
     ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
+    bool exists(const std::string& path) override { return files.contains(path); }
 };
 
 } // namespace dorvik::testing
