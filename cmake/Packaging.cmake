@@ -1,4 +1,5 @@
 # Installation in the usual places, and a Debian package built by CPack.
+# Each program installs itself beside its own target (src/app, src/cli).
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/dorvik.png
@@ -7,9 +8,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.1 ${PROJECT_SOURCE_DIR}/pac
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/PRIJAVA.TXT
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dorvik/examples)
-if(TARGET dorvik-check)
-  install(TARGETS dorvik-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "dorvik")
