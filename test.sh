@@ -7,12 +7,12 @@ cd "$(dirname "$0")"
 scripts/setup.sh
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVIK_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
 if [ "${DORVIK_SKIP_SANITIZERS:-0}" != 1 ]; then
-  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDORVIK_SANITIZE=ON >/dev/null
+  cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDORVIK_SANITIZE=ON -DDORVIK_WERROR=ON >/dev/null
   cmake --build build-sanitize -j"$jobs"
   # verify_asan_link_order=0: some tests run the batch checker under faketime,
   # which is preloaded ahead of the sanitizer runtime.

@@ -90,7 +90,7 @@ void reportFileProperty(std::string_view input)
     FUZZ_REQUIRE(store.loadedCompletely() == complete);
     const bool summary = !failed && (rejectedNonEmpty > 0 || (rejected > 0 && accepted > 0));
     const bool endsTold = !failed && otherEnds > 0;
-    FUZZ_REQUIRE(boxes.shown.size() == (failed || summary) + endsTold);
+    FUZZ_REQUIRE(boxes.shown.size() == std::size_t{failed || summary} + std::size_t{endsTold});
     FUZZ_REQUIRE(!failed || boxes.shown[0] == kPath + ": " + files.readError);
     FUZZ_REQUIRE(!summary || boxes.shown[0] == (rejected * 10 >= accepted
                                                     ? tooManyBadLinesMessage(accepted, rejected)
