@@ -41,8 +41,9 @@ constexpr const char* kUsage =
     "CR LF fail the check and are named in the list after the records' lines.\n"
     "\n"
     "Exit status: 0 when every file passed, 1 when a file failed its check,\n"
-    "2 when a file could not be read whole (also one of more than 32767 records)\n"
-    "or its error list could not be written (2 wins over 1).\n";
+    "2 when a file could not be read whole (also one of more than 32767 records,\n"
+    "or one that is not a regular file) or its error list could not be written\n"
+    "(2 wins over 1).\n";
 
 void printLine(std::string_view text)
 {

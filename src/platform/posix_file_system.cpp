@@ -1,7 +1,8 @@
 #include "platform/posix_file_system.h"
 
+#include "platform/error_text.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,7 +11,13 @@ namespace dorvik {
 
 namespace {
 
-std::string describe(int error) { return std::strerror(error); }
+// Why a file of this kind is neither read nor replaced, or 0 for a regular file.
+int refusedKind(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return 0;
+    return S_ISDIR(mode) ? EISDIR : kNotARegularFile;
+}
 
 mode_t newFileMode()
 {
@@ -57,13 +64,13 @@ public:
         if (::close(fd) != 0) {
             const int error = errno;
             ::unlink(tempPath_.c_str());
-            error_ = describe(error);
+            error_ = describeSystemError(error);
             return false;
         }
         if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
             const int error = errno;
             ::unlink(tempPath_.c_str());
-            error_ = describe(error);
+            error_ = describeSystemError(error);
             return false;
         }
         return true;
@@ -74,7 +81,7 @@ public:
 private:
     bool fail(int error)
     {
-        error_ = describe(error);
+        error_ = describeSystemError(error);
         discard();
         return false;
     }
@@ -96,25 +103,39 @@ private:
 
 } // namespace
 
+int replaceableTarget(const std::string& path, std::optional<mode_t>* permissions)
+{
+    struct stat existing{};
+    if (::stat(path.c_str(), &existing) != 0)
+        return 0;
+    if (permissions)
+        *permissions = existing.st_mode & 07777;
+    return refusedKind(existing.st_mode);
+}
+
 ReadStatus readFileBlocks(const std::string& path, ByteSink& sink)
 {
     ReadStatus status;
     const auto failed = [&](int error) {
         status.ok = false;
         status.missing = error == ENOENT;
-        status.error = describe(error);
+        status.error = describeSystemError(error);
         return status;
     };
 
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO opens at once instead of waiting for a writer; it
+    // changes nothing for a regular file, the only kind read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return failed(errno);
     struct stat info{};
-    if (::fstat(fd, &info) == 0) {
-        status.modified = info.st_mtime;
-        if (S_ISREG(info.st_mode))
-            sink.expectSize(static_cast<std::uint64_t>(info.st_size));
+    const int refused = ::fstat(fd, &info) != 0 ? errno : refusedKind(info.st_mode);
+    if (refused) {
+        ::close(fd);
+        return failed(refused);
     }
+    status.modified = info.st_mtime;
+    sink.expectSize(static_cast<std::uint64_t>(info.st_size));
     char block[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, block, sizeof block);
@@ -148,10 +169,9 @@ bool PosixFileSystem::exists(const std::string& path)
 std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& path,
                                                           std::string& error)
 {
-    struct stat existing{};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        error = describe(EISDIR);
+    std::optional<mode_t> existing;
+    if (const int refused = replaceableTarget(path, &existing)) {
+        error = describeSystemError(refused);
         return nullptr;
     }
     const std::size_t slash = path.rfind('/');
@@ -160,10 +180,10 @@ std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& pat
                        + "." + name + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = describe(errno);
+        error = describeSystemError(errno);
         return nullptr;
     }
-    ::fchmod(fd, exists ? (existing.st_mode & 07777) : newFileMode());
+    ::fchmod(fd, existing.value_or(newFileMode()));
     return std::make_unique<TempOutput>(fd, std::move(temp), path);
 }
 

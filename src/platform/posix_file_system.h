@@ -4,11 +4,22 @@
 
 #include "platform/file_system.h"
 
+#include <optional>
+#include <sys/types.h>
+
 namespace dorvik {
 
 // Reads the file through one block of 64 KiB, reused: a file of any size
 // costs no more memory than that. Keeps no fingerprint.
+// Anything but a regular file is refused at once: a folder as the system
+// describes it (EISDIR), anything else as kNotARegularFile. A FIFO never
+// makes it wait.
 ReadStatus readFileBlocks(const std::string& path, ByteSink& sink);
+
+// Whether a write may replace what is at the path: 0 when nothing is there,
+// or a regular file (its permissions then in *permissions); else why not
+// (EISDIR, kNotARegularFile), for describeSystemError.
+int replaceableTarget(const std::string& path, std::optional<mode_t>* permissions = nullptr);
 
 class PosixFileSystem : public FileSystem {
 public:
@@ -16,7 +27,8 @@ public:
     // Writes go to a temporary file in the target's folder; commit() syncs
     // its data to the disk and renames it over the target, so the target is
     // either the old file or the complete new one, whatever fails on the
-    // way. The new file keeps an existing file's permissions.
+    // way. The new file keeps an existing file's permissions; what is not a
+    // regular file is never replaced.
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
     bool exists(const std::string& path) override;
 };

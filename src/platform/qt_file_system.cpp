@@ -1,5 +1,6 @@
 #include "platform/qt_file_system.h"
 
+#include "platform/error_text.h"
 #include "platform/posix_file_system.h"
 
 #include <QCryptographicHash>
@@ -7,7 +8,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -47,17 +47,25 @@ void syncFolder(const QString& filePath)
 
 class SaveFile : public OutputFile {
 public:
-    explicit SaveFile(const QString& path) : file_(path) {}
+    explicit SaveFile(const std::string& path)
+        : path_(path), file_(QFile::decodeName(QByteArray::fromStdString(path)))
+    {
+    }
 
+    // Refuses a folder or anything else that is not a regular file in the
+    // file's place, as the batch checker's writer does, before QSaveFile
+    // would replace it.
     bool open()
     {
-        if (QFileInfo(file_.fileName()).isDir()) {
-            error_ = std::strerror(EISDIR);
+        if (const int refused = replaceableTarget(path_)) {
+            error_ = describeSystemError(refused);
             return false;
         }
         // Unbuffered: QSaveFile notices a failed write only when it happens
         // inside write(); a failure while flushing its buffer at commit would
-        // go unseen and replace the file with a truncated one.
+        // go unseen and replace the file with a truncated one. QSaveFile's
+        // own failures (here and in commit) come in its words: it keeps no
+        // error number to describe them by.
         if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             error_ = file_.errorString().toStdString();
             return false;
@@ -73,7 +81,7 @@ public:
             // After a short write Qt has no description of its own; the
             // system's is in errno from the call that stopped it.
             const int systemError = errno;
-            error_ = systemError != 0 ? std::strerror(systemError)
+            error_ = systemError != 0 ? describeSystemError(systemError)
                                       : file_.errorString().toStdString();
             file_.cancelWriting();
             return false;
@@ -87,7 +95,7 @@ public:
         // QSaveFile ignores a failed sync; the data must be on the disk
         // before the rename makes it the report file.
         if (::fdatasync(file_.handle()) != 0) {
-            error_ = std::strerror(errno);
+            error_ = describeSystemError(errno);
             file_.cancelWriting();
             file_.commit();
             return false;
@@ -104,6 +112,7 @@ public:
     std::string fingerprint() const override { return fingerprint_.result(); }
 
 private:
+    std::string path_;
     QSaveFile file_;
     std::string error_;
     Fingerprint fingerprint_;
@@ -142,7 +151,7 @@ ReadStatus QtFileSystem::readBlocks(const std::string& path, ByteSink& sink)
 
 std::unique_ptr<OutputFile> QtFileSystem::openForWrite(const std::string& path, std::string& error)
 {
-    auto file = std::make_unique<SaveFile>(QFile::decodeName(QByteArray::fromStdString(path)));
+    auto file = std::make_unique<SaveFile>(path);
     if (!file->open()) {
         error = file->errorString();
         return nullptr;

@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace dorvik;
 using namespace dorvik::testing;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -25,14 +28,25 @@ struct Outcome {
 Outcome runTool(const TempDir& dir, const std::string& args)
 {
     const std::string out = dir.file(".out"), err = dir.file(".err-text");
-    const std::string command = "cd '" + dir.path().string() + "' && " FAKETIME_PROGRAM
-                                " '2003-06-15 12:00:00' " DORVIK_CHECK_PROGRAM " " + args + " >'"
-                                + out + "' 2>'" + err + "'";
+    // A run that hangs is ended, and fails its test.
+    const std::string command = "cd '" + dir.path().string() + "' && timeout -s KILL 20 "
+                                FAKETIME_PROGRAM " '2003-06-15 12:00:00' " DORVIK_CHECK_PROGRAM
+                                " " + args + " >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(command.c_str());
     Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
+    fs::remove(out);
+    fs::remove(err);
     return outcome;
+}
+
+// The names in the folder, sorted.
+std::vector<std::string> namesIn(const TempDir& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace
@@ -106,13 +120,18 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
     TempDir dir;
     writeBytes(dir.file("LOS.TXT"), fileOf({lineWith(1, {{Field::Godina, "04"}})}));
     writeBytes(dir.file("X.ERR"), fileOf(records(1)));
-    std::filesystem::create_directory(dir.file("FOLDER.TXT"));
+    fs::create_directory(dir.file("FOLDER.TXT"));
+    mkfifo(dir.file("FIFO.TXT").c_str(), 0644);
     const struct {
         std::string args;
         std::string err;
     } cases[] = {
         {"NEMA.TXT LOS.TXT", "dorvik-check: NEMA.TXT: No such file or directory\n"},
         {"FOLDER.TXT", "dorvik-check: FOLDER.TXT: Is a directory\n"},
+        // Refused at once: no wait for a writer, no endless read, no list.
+        {"FIFO.TXT", "dorvik-check: FIFO.TXT: ne e obicna datoteka\n"},
+        {"/dev/zero", "dorvik-check: /dev/zero: ne e obicna datoteka\n"},
+        {"/dev/null", "dorvik-check: /dev/null: ne e obicna datoteka\n"},
         {"X.ERR", "dorvik-check: " + dir.path().string() + "/X.err: Imeto na listata na greski e isto "
                   "so imeto na datotekata so prijavite. Preimenuvajte ja datotekata i pocnete odnovo.\n"},
         {"--bogus", "dorvik-check: unknown option --bogus\n"},
@@ -124,6 +143,10 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
         EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << c.args;
     }
     EXPECT_EQ(readBytes(dir.file("X.ERR")), fileOf(records(1)));
+    EXPECT_EQ(namesIn(dir),
+              (std::vector<std::string>{"FIFO.TXT", "FOLDER.TXT", "LOS.TXT", "LOS.err", "X.ERR"}));
+    EXPECT_FALSE(fs::exists("/dev/null.err"));
+    fs::remove("/dev/null.err");
     // A full standard output is trouble too.
     const std::string command = "cd '" + dir.path().string() + "' && " DORVIK_CHECK_PROGRAM
                                 " LOS.TXT >/dev/full 2>'" + dir.file("e") + "'";

@@ -33,17 +33,29 @@ TEST(QtFileSystem, ReplacesWholeKeepsPermissionsAndFingerprintsWhatItWrote)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
-TEST(QtFileSystem, AFolderOrNothingInPlaceOfTheFile)
+TEST(QtFileSystem, AFolderAFifoOrNothingInPlaceOfTheFile)
 {
     TempDir dir;
-    const std::string path = dir.file("PRIJAVA.TXT");
-    fs::create_directory(path);
+    const std::string folder = dir.file("FOLDER.TXT"), fifo = dir.file("FIFO.TXT");
+    fs::create_directory(folder);
+    mkfifo(fifo.c_str(), 0644);
     QtFileSystem files;
-    EXPECT_EQ(writeWhole(files, path, "new"), "Is a directory");
-    EXPECT_TRUE(fs::is_directory(path));
-    const ReadStatus folder = readWhole(files, path).status;
-    EXPECT_EQ(folder.error, "Is a directory");
-    EXPECT_FALSE(folder.missing);
+    const struct {
+        std::string path;
+        std::string error;
+    } cases[] = {
+        {folder, "Is a directory"},
+        // Refused at once, without waiting for a writer, and never replaced.
+        {fifo, "ne e obicna datoteka"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(writeWhole(files, c.path, "new"), c.error);
+        const ReadStatus read = readWhole(files, c.path).status;
+        EXPECT_EQ(read.error, c.error);
+        EXPECT_FALSE(read.missing);
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_TRUE(readWhole(files, dir.file("missing")).status.missing);
     EXPECT_NE(writeWhole(files, dir.file("gone/X.TXT"), "new"), std::nullopt);
 }
