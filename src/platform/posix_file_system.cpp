@@ -73,6 +73,12 @@ public:
             error_ = describeSystemError(error);
             return false;
         }
+        // Only a synced folder keeps the rename through a power cut: without
+        // it the old list could come back after the new one was reported.
+        const std::size_t slash = target_.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : target_.substr(0, slash + 1);
+        if (const int error = syncFolder(folder))
+            return fail(error);
         return true;
     }
 
@@ -111,6 +117,16 @@ int replaceableTarget(const std::string& path, std::optional<mode_t>* permission
     if (permissions)
         *permissions = existing.st_mode & 07777;
     return refusedKind(existing.st_mode);
+}
+
+int syncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 ReadStatus readFileBlocks(const std::string& path, ByteSink& sink)

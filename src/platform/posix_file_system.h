@@ -21,14 +21,19 @@ ReadStatus readFileBlocks(const std::string& path, ByteSink& sink);
 // (EISDIR, kNotARegularFile), for describeSystemError.
 int replaceableTarget(const std::string& path, std::optional<mode_t>* permissions = nullptr);
 
+// Syncs the folder, so that a rename in it outlasts a power cut. Returns 0,
+// or the errno of the failure.
+int syncFolder(const std::string& folder);
+
 class PosixFileSystem : public FileSystem {
 public:
     ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
     // Writes go to a temporary file in the target's folder; commit() syncs
-    // its data to the disk and renames it over the target, so the target is
-    // either the old file or the complete new one, whatever fails on the
-    // way. The new file keeps an existing file's permissions; what is not a
-    // regular file is never replaced.
+    // its data to the disk, renames it over the target and syncs the
+    // folder, so the target is either the old file or the complete new one,
+    // whatever fails on the way. A failed folder sync fails the commit,
+    // though the new file is then in place. The new file keeps an existing
+    // file's permissions; what is not a regular file is never replaced.
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
     bool exists(const std::string& path) override;
 };

@@ -8,7 +8,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace dorvik {
@@ -32,18 +31,6 @@ private:
     QCryptographicHash hash_{QCryptographicHash::Sha256};
     std::uint64_t size_ = 0;
 };
-
-// Makes the rename itself durable: a crash right after a save must not bring
-// back the old file.
-void syncFolder(const QString& filePath)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
 
 class SaveFile : public OutputFile {
 public:
@@ -104,7 +91,13 @@ public:
             error_ = file_.errorString().toStdString();
             return false;
         }
-        syncFolder(file_.fileName());
+        // Only a synced folder keeps the rename through a power cut. The
+        // new file is in place, but not known to be on the disk: a failure.
+        const QByteArray folder = QFile::encodeName(QFileInfo(file_.fileName()).absolutePath());
+        if (const int error = syncFolder(folder.toStdString())) {
+            error_ = describeSystemError(error);
+            return false;
+        }
         return true;
     }
 

@@ -3,6 +3,9 @@
  * wrapped, and every other call goes through.
  *
  * DORVIK_FAULT_DIR   only files in this folder (and the folder itself) are touched
+ * DORVIK_FAULT_LOG   when set, every wrapped call on the folder or a file in
+ *                    it is added to this file, one line each: the call and
+ *                    "file" or "folder" (writes are left out)
  * DORVIK_FAULT       the steps to fail, separated by commas:
  *   open        starting a file for writing: open with a write mode,
  *               O_TMPFILE in the folder, mkostemp (EACCES)
@@ -69,17 +72,41 @@ static int read_only(const char* path)
 }
 
 /* The descriptors of files being written in the folder, and of the folder. */
+enum { UNTRACKED, A_FILE, A_FOLDER };
+static const char* const kinds[] = {"", "file", "folder"};
 #define MAX_FDS 1024
 static char tracked[MAX_FDS];
 
 static int is_tracked(int fd) { return fd >= 0 && fd < MAX_FDS && tracked[fd]; }
 
-static int track(int fd, int tracking)
+static int track(int fd, int kind)
 {
     if (fd >= 0 && fd < MAX_FDS)
-        tracked[fd] = (char)tracking;
+        tracked[fd] = (char)kind;
     return fd;
 }
+
+static void note(const char* call, int kind)
+{
+    const char* log = getenv("DORVIK_FAULT_LOG");
+    char line[64];
+    if (!log || kind == UNTRACKED)
+        return;
+    const int n = snprintf(line, sizeof line, "%s %s\n", call, kinds[kind]);
+    const int fd = NEXT(open)(log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    if (NEXT(write)(fd, line, (size_t)n) != n)
+        fprintf(stderr, "fault_shim: cannot log to %s\n", log);
+    NEXT(close)(fd);
+}
+
+static int kind_of_path(const char* path)
+{
+    return place(path) == THE_FOLDER ? A_FOLDER : place(path) == IN_FOLDER ? A_FILE : UNTRACKED;
+}
+
+static int kind_of_fd(int fd) { return is_tracked(fd) ? tracked[fd] : UNTRACKED; }
 
 static int open_error(const char* path, int flags)
 {
@@ -96,17 +123,20 @@ static int open_error(const char* path, int flags)
     int name(const char* path, int flags, ...)                                 \
     {                                                                          \
         mode_t mode = 0;                                                       \
-        if (flags & (O_CREAT | O_TMPFILE)) {                                   \
+        if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {           \
             va_list ap;                                                        \
             va_start(ap, flags);                                               \
             mode = va_arg(ap, mode_t);                                         \
             va_end(ap);                                                        \
         }                                                                      \
+        const int nameless = (flags & O_TMPFILE) == O_TMPFILE;                 \
+        const int kind = place(path) == OUTSIDE ? UNTRACKED                    \
+                         : nameless || (flags & (O_WRONLY | O_RDWR)) ? A_FILE  \
+                         : place(path) == THE_FOLDER ? A_FOLDER : UNTRACKED;   \
+        note(nameless ? "open-nameless" : "open", kind);                       \
         const int error = open_error(path, flags);                             \
         FAIL_IF(error, error);                                                 \
-        return track(NEXT(name)(path, flags, mode),                            \
-                     place(path) == THE_FOLDER                                 \
-                         || (place(path) == IN_FOLDER && (flags & (O_WRONLY | O_RDWR)))); \
+        return track(NEXT(name)(path, flags, mode), kind);                     \
     }
 OPEN_WRAPPER(open)
 OPEN_WRAPPER(open64)
@@ -114,8 +144,9 @@ OPEN_WRAPPER(open64)
 /* dorvik-check's temporary: the C library opens it by itself. */
 int mkostemp(char* templ, int flags)
 {
+    note("open", kind_of_path(templ));
     FAIL_IF(place(templ) == IN_FOLDER && (faulty("open") || faulty("rodir")), EACCES);
-    return track(NEXT(mkostemp)(templ, flags), place(templ) == IN_FOLDER);
+    return track(NEXT(mkostemp)(templ, flags), kind_of_path(templ) == A_FILE ? A_FILE : UNTRACKED);
 }
 
 static int writes;
@@ -132,12 +163,14 @@ ssize_t write(int fd, const void* buf, size_t count)
 
 int fdatasync(int fd)
 {
+    note("fdatasync", kind_of_fd(fd));
     FAIL_IF(is_tracked(fd) && faulty("fdatasync"), EIO);
     return NEXT(fdatasync)(fd);
 }
 
 int fsync(int fd)
 {
+    note("fsync", kind_of_fd(fd));
     FAIL_IF(is_tracked(fd) && faulty("fsync"), EIO);
     return NEXT(fsync)(fd);
 }
@@ -145,7 +178,8 @@ int fsync(int fd)
 int close(int fd)
 {
     const int was = is_tracked(fd);
-    track(fd, 0);
+    note("close", kind_of_fd(fd));
+    track(fd, UNTRACKED);
     const int result = NEXT(close)(fd);
     FAIL_IF(was && faulty("close"), EIO);
     return result;
@@ -159,6 +193,7 @@ int access(const char* path, int mode)
 
 int linkat(int olddirfd, const char* oldpath, int newdirfd, const char* newpath, int flags)
 {
+    note("linkat", kind_of_path(newpath));
     FAIL_IF(place(newpath) == IN_FOLDER && faulty("rodir"), EACCES);
     FAIL_IF(place(newpath) == IN_FOLDER && faulty("linkat"), ENOSPC);
     return NEXT(linkat)(olddirfd, oldpath, newdirfd, newpath, flags);
@@ -166,6 +201,7 @@ int linkat(int olddirfd, const char* oldpath, int newdirfd, const char* newpath,
 
 int rename(const char* oldpath, const char* newpath)
 {
+    note("rename", kind_of_path(newpath));
     FAIL_IF((place(oldpath) == IN_FOLDER || place(newpath) == IN_FOLDER) && faulty("rodir"), EACCES);
     FAIL_IF(place(newpath) == IN_FOLDER && faulty("rename"), EIO);
     return NEXT(rename)(oldpath, newpath);
@@ -173,6 +209,7 @@ int rename(const char* oldpath, const char* newpath)
 
 int unlink(const char* path)
 {
+    note("unlink", kind_of_path(path));
     FAIL_IF(place(path) == IN_FOLDER && faulty("rodir"), EACCES);
     FAIL_IF(place(path) == IN_FOLDER && faulty("unlink"), EBUSY);
     return NEXT(unlink)(path);

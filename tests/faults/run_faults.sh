@@ -9,8 +9,11 @@
 # A writer that fails leaves its folder byte for byte as it was (the old
 # file, no .bak, no temporary file) and its last word to the user is the
 # system's description (the driver prints its boxes; dorvik-check says it on
-# stderr and exits with 2). A failed step a writer does not take leaves the
-# folder as a write without faults does, and nothing more is said.
+# stderr and exits with 2); only a failed folder sync comes after the rename,
+# with the new file in place. A failed step a writer does not take leaves the
+# folder as a write without faults does, and nothing more is said. Every
+# write that succeeds syncs the file's data, then links or renames it into
+# place, then syncs the folder, in that order (the shim's log of calls).
 #
 #   run_faults.sh FAULT-DRIVER DORVIK-CHECK SHIM EXAMPLE [TABLE]
 #
@@ -47,7 +50,9 @@ snap() { # dir
 # Runs a writer on the report in the folder with the faults, COMMAND run
 # between loading and writing; sets rc, ok_rc, fail_rc and out (what it said).
 run() { # writer faults [command]
-  local env=(DORVIK_FAULT_DIR="$dir" DORVIK_FAULT="$2" LD_PRELOAD="$shim")
+  local env=(DORVIK_FAULT_DIR="$dir" DORVIK_FAULT="$2" DORVIK_FAULT_LOG="$work/calls"
+             LD_PRELOAD="$shim")
+  rm -f "$work/calls"
   if [ "$1" = cli ]; then
     (cd "$dir" && eval "${3:-}")
     out=$(env "${env[@]}" "$dorvik_check" "$dir/PRIJAVA.TXT" 2>&1 >/dev/null)
@@ -60,10 +65,16 @@ run() { # writer faults [command]
   fi
 }
 
+# Whether each write of the calls (the file's data synced, linked or renamed
+# into the folder, the folder synced) came in that order.
+synced_in_order() { # calls
+  [[ $1 =~ ^(fdatasync\ file,(linkat\ file,)?(rename\ file,)?fsync\ folder,)+$ ]]
+}
+
 # One case. TOLD empty: the writer must succeed; else it must fail and say
 # that description last.
 case_() { # writer name faults told [command]
-  local writer=$1 name=$2 faults=$3 told=$4 command=${5:-} before after outcome said
+  local writer=$1 name=$2 faults=$3 told=$4 command=${5:-} before after outcome said order
   prepare "$writer" && (cd "$dir" && eval "$command")
   # A .bak is a new file, linked in without a rename: it is whole before the
   # report's rename can fail.
@@ -81,19 +92,25 @@ case_() { # writer name faults told [command]
   if [ -n "$told" ]; then
     check "$writer/$name: failed ($outcome)" [ "$outcome" = failed ]
     check "$writer/$name: told \"$told\" ($said)" [ -z "${said##*"$told"*}" ]
-    check "$writer/$name: folder as before" [ "$after" = "$before" ]
+    if [[ $faults == *fsync* ]]; then
+      check "$writer/$name: folder as without faults" [ "$after" = "${ref_snap[$writer]}" ]
+    else
+      check "$writer/$name: folder as before" [ "$after" = "$before" ]
+    fi
   else
     check "$writer/$name: succeeded ($outcome)" [ "$outcome" = succeeded ]
     check "$writer/$name: nothing told" [ "$out" = "${ref_out[$writer]}" ]
     check "$writer/$name: folder as without faults" [ "$after" = "${ref_snap[$writer]}" ]
+    order=$(grep -E '^(fdatasync|linkat|rename|fsync) ' "$work/calls" | uniq | tr '\n' ,)
+    check "$writer/$name: synced, put in place, folder synced ($order)" synced_in_order "$order"
   fi
   [ "$outcome" = failed ] || said=nothing
   printf '| %s | %s | %s | %s |\n' "$writer" "$name" "$outcome" "${said//$dir/<folder>}" >>"$table"
 }
 
 # The steps each writer takes; a failure of any other must not harm it.
-qt_steps=" open write shortwrite fdatasync linkat rename rofile rodir "
-cli_steps=" open write shortwrite fdatasync close rename rodir "
+qt_steps=" open write shortwrite fdatasync linkat rename fsync rofile rodir "
+cli_steps=" open write shortwrite fdatasync close rename fsync rodir "
 # The faults each writer meets. The .bak is written as the report is: a
 # failure before it, in it and after it. With unlink failing as well,
 # dorvik-check's cleanup must not change what it says.
