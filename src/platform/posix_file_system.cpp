@@ -1,15 +1,20 @@
 #include "platform/posix_file_system.h"
 
 #include "platform/error_text.h"
+#include "platform/signal_cleanup.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace dorvik {
 
 namespace {
+
+// The longest name of a file a Linux file system takes, in bytes.
+constexpr std::size_t kLongestName = 255;
 
 // Why a file of this kind is neither read nor replaced, or 0 for a regular file.
 int refusedKind(mode_t mode)
@@ -19,17 +24,60 @@ int refusedKind(mode_t mode)
     return S_ISDIR(mode) ? EISDIR : kNotARegularFile;
 }
 
-mode_t newFileMode()
+// The target's folder ("" for the current one, else ending in '/') and name.
+struct Place {
+    std::string folder;
+    std::string name;
+};
+
+Place placeOf(const std::string& path)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return {"", path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+const char* folderPath(const Place& place)
+{
+    return place.folder.empty() ? "." : place.folder.c_str();
+}
+
+// Gives a temporary a free name beside the target, ".NAME.XXXXXX" with six
+// characters that change from try to try: make(name) creates the file under
+// that name and returns -1 with errno set when it cannot. The name's stem is
+// cut so that the whole stays within kLongestName bytes. The name is watched
+// from the moment it exists. Returns what make returned, -1 when no name
+// was free or make failed otherwise.
+template <typename Make>
+int makeWithFreeName(const Place& place, std::string& temp, int& watch, Make make)
+{
+    static std::mt19937 random{std::random_device{}()};
+    static constexpr char kCharacters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const std::string stem = place.name.substr(0, kLongestName - 8);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = place.folder + "." + stem + ".";
+        for (int i = 0; i < 6; ++i)
+            name += kCharacters[random() % (sizeof kCharacters - 1)];
+        const CleanupSignalsHeld held;
+        const int result = make(name);
+        if (result >= 0) {
+            temp = std::move(name);
+            watch = watchTemporary(temp);
+            return result;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
 }
 
 class TempOutput : public OutputFile {
 public:
-    TempOutput(int fd, std::string tempPath, std::string target)
-        : fd_(fd), tempPath_(std::move(tempPath)), target_(std::move(target))
+    // tempPath is empty while the file has no name (O_TMPFILE).
+    TempOutput(int fd, Place place, std::string tempPath, int watch)
+        : fd_(fd), place_(std::move(place)), tempPath_(std::move(tempPath)), watch_(watch)
     {
     }
 
@@ -59,25 +107,30 @@ public:
         // name, or a power cut could leave an empty file in its place.
         if (::fdatasync(fd_) != 0)
             return fail(errno);
+        // A link cannot replace a file: the nameless file gets a temporary
+        // name first, and the rename puts it in the target's place at once.
+        if (tempPath_.empty()) {
+            const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+            if (makeWithFreeName(place_, tempPath_, watch_, [&](const std::string& name) {
+                    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(),
+                                    AT_SYMLINK_FOLLOW);
+                }) < 0)
+                return fail(errno);
+        }
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) {
-            const int error = errno;
-            ::unlink(tempPath_.c_str());
-            error_ = describeSystemError(error);
-            return false;
-        }
-        if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
-            const int error = errno;
-            ::unlink(tempPath_.c_str());
-            error_ = describeSystemError(error);
-            return false;
+        if (::close(fd) != 0)
+            return fail(errno);
+        {
+            const CleanupSignalsHeld held;
+            if (::rename(tempPath_.c_str(), (place_.folder + place_.name).c_str()) != 0)
+                return fail(errno);
+            forgetTemporary(watch_);
+            tempPath_.clear();
         }
         // Only a synced folder keeps the rename through a power cut: without
         // it the old list could come back after the new one was reported.
-        const std::size_t slash = target_.rfind('/');
-        const std::string folder = slash == std::string::npos ? "." : target_.substr(0, slash + 1);
-        if (const int error = syncFolder(folder))
+        if (const int error = syncFolder(folderPath(place_)))
             return fail(error);
         return true;
     }
@@ -96,14 +149,20 @@ private:
     {
         if (fd_ >= 0) {
             ::close(fd_);
-            ::unlink(tempPath_.c_str());
             fd_ = -1;
+        }
+        if (!tempPath_.empty()) {
+            const CleanupSignalsHeld held;
+            ::unlink(tempPath_.c_str());
+            forgetTemporary(watch_);
+            tempPath_.clear();
         }
     }
 
     int fd_;
+    Place place_;
     std::string tempPath_;
-    std::string target_;
+    int watch_;
     std::string error_;
 };
 
@@ -190,17 +249,30 @@ std::unique_ptr<OutputFile> PosixFileSystem::openForWrite(const std::string& pat
         error = describeSystemError(refused);
         return nullptr;
     }
-    const std::size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1))
-                       + "." + name + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    // A new file gets 0666 less the umask; an existing one keeps its
+    // permissions, set again after the umask took its part.
+    const mode_t mode = existing.value_or(0666);
+    Place place = placeOf(path);
+    // Nameless first: a file that has no name until it is complete leaves
+    // nothing behind, whatever ends the program. It is linked in through
+    // /proc, so without /proc it is named from the start, as it is where the
+    // file system has no nameless files.
+    std::string temp;
+    int watch = -1;
+    const bool nameless = ::access("/proc/self/fd", F_OK) == 0;
+    int fd = nameless ? ::open(folderPath(place), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
+    if (fd < 0 && (!nameless || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+        fd = makeWithFreeName(place, temp, watch, [&](const std::string& name) {
+            return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        });
+    }
     if (fd < 0) {
         error = describeSystemError(errno);
         return nullptr;
     }
-    ::fchmod(fd, existing.value_or(newFileMode()));
-    return std::make_unique<TempOutput>(fd, std::move(temp), path);
+    if (existing)
+        ::fchmod(fd, mode);
+    return std::make_unique<TempOutput>(fd, std::move(place), std::move(temp), watch);
 }
 
 } // namespace dorvik

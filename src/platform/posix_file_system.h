@@ -28,12 +28,14 @@ int syncFolder(const std::string& folder);
 class PosixFileSystem : public FileSystem {
 public:
     ReadStatus readBlocks(const std::string& path, ByteSink& sink) override;
-    // Writes go to a temporary file in the target's folder; commit() syncs
-    // its data to the disk, renames it over the target and syncs the
-    // folder, so the target is either the old file or the complete new one,
-    // whatever fails on the way. A failed folder sync fails the commit,
-    // though the new file is then in place. The new file keeps an existing
-    // file's permissions; what is not a regular file is never replaced.
+    // Writes go to a temporary file in the target's folder, nameless where
+    // the file system allows it (else named, and removed by SIGINT, SIGTERM
+    // and SIGHUP); commit() syncs its data to the disk, renames it over the
+    // target and syncs the folder, so the target is either the old file or
+    // the complete new one, whatever fails on the way. A failed folder sync
+    // fails the commit, though the new file is then in place. The new file
+    // keeps an existing file's permissions; what is not a regular file is
+    // never replaced.
     std::unique_ptr<OutputFile> openForWrite(const std::string& path, std::string& error) override;
     bool exists(const std::string& path) override;
 };

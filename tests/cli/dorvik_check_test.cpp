@@ -9,9 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -47,6 +52,45 @@ std::vector<std::string> namesIn(const TempDir& dir)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// Starts dorvik-check on the files, its output dropped, with the variables
+// set and the signal (if any) ignored; returns its process id.
+pid_t startTool(const std::vector<std::string>& paths, const Environment& env, int ignored = 0)
+{
+    std::vector<char*> argv{const_cast<char*>(DORVIK_CHECK_PROGRAM)};
+    for (const std::string& path : paths)
+        argv.push_back(const_cast<char*>(path.c_str()));
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // As from a terminal, whatever this test inherited (nohup, a
+        // background job's ignored SIGINT).
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        if (ignored)
+            std::signal(ignored, SIG_IGN);
+        for (const auto& [name, value] : env)
+            setenv(name.c_str(), value.c_str(), 1);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execv(DORVIK_CHECK_PROGRAM, argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+int waitFor(pid_t pid)
+{
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
 }
 
 } // namespace
@@ -162,4 +206,120 @@ TEST(DorvikCheck, AnswersHelpAndVersion)
     const Outcome help = runTool(dir, "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.substr(0, 36), "Usage: dorvik-check [-v] FILE...\nChe");
+}
+
+TEST(DorvikCheck, ANameOfUpTo255BytesGetsItsList)
+{
+    TempDir dir;
+    for (const std::size_t length : {247, 248, 255}) {
+        const std::string stem(length - 4, 'A');
+        writeBytes(dir.file(stem + ".TXT"), fileOf(records(1)));
+        EXPECT_EQ(runTool(dir, stem + ".TXT").status, 0) << length;
+        EXPECT_EQ(readBytes(dir.file(stem + ".err")).substr(0, 9), "ELMARIN\r\n") << length;
+    }
+}
+
+// A run ended by a signal at any instant leaves the earlier list or the
+// new one, whole, and no temporary file: the list is written nameless, or
+// under a name that SIGINT, SIGTERM and SIGHUP remove (SIGKILL cannot be
+// caught, so a named temporary is not tried against it). The one thing a
+// SIGKILL may leave is the complete new list under its hidden name, between
+// the link and the rename that follows it at once: no link can replace a
+// file. A signal ignored when the run starts (nohup) stays ignored. Four
+// small reports with longer names go first, so that the large one's list is
+// the fifth written: every hidden name is let go once it is renamed, and a
+// shorter one keeps nothing of a longer one before it.
+TEST(DorvikCheck, ARunEndedBySignalLeavesTheOldOrTheNewListAndNoTemporary)
+{
+    TempDir dir;
+    const std::string report = dir.file("BIG.TXT"), list = dir.file("BIG.err");
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 32767; ++i)
+        lines.push_back(lineWith(i, {{Field::PeriodOd, "3101"}}));
+    writeBytes(report, fileOf(lines));
+    std::vector<std::string> reports;
+    for (int i = 1; i <= 4; ++i) {
+        reports.push_back(dir.file("EARLIER-REPORT-" + std::to_string(i) + ".TXT"));
+        writeBytes(reports.back(), fileOf(records(1)));
+    }
+    reports.push_back(report);
+    const std::string earlier = "An earlier list\r\n";
+
+    // The new list, and how long a run takes at the fastest.
+    using Clock = std::chrono::steady_clock;
+    Clock::duration run = Clock::duration::max();
+    for (int i = 0; i < 3; ++i) {
+        const auto start = Clock::now();
+        EXPECT_EQ(WEXITSTATUS(waitFor(startTool(reports, {}))), 1);
+        run = std::min(run, Clock::now() - start);
+    }
+    const std::string finished = readBytes(list);
+    const std::vector<std::string> files = namesIn(dir); // the reports and their lists
+    ASSERT_GT(linesOf(finished).size(), 32767u); // a finding on every record
+
+#ifdef FAULT_SHIM
+    // The shim has the file system refuse nameless files.
+    const Environment named = {{"LD_PRELOAD", FAULT_SHIM},
+                               {"DORVIK_FAULT_DIR", dir.path().string()},
+                               {"DORVIK_FAULT", "notmpfile"}};
+#else
+    const Environment named; // no shim in this build
+#endif
+    // Where this file system has no nameless files either, SIGKILL leaves
+    // a named temporary, and is not tried.
+    const int probe = open(dir.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    const bool namelessHere = probe >= 0;
+    if (namelessHere)
+        close(probe);
+    const struct {
+        int signal;
+        bool nameless;
+        bool ignored;
+    } cases[] = {
+        {SIGKILL, true, false}, {SIGINT, true, false},  {SIGINT, false, false},
+        {SIGTERM, false, false}, {SIGHUP, false, false}, {SIGHUP, false, true},
+    };
+    constexpr int kInstants = 12;
+    for (const auto& c : cases) {
+        if ((!c.nameless && named.empty()) || (c.signal == SIGKILL && !namelessHere))
+            continue;
+        int ended = 0, old = 0;
+        for (int i = 0; i < kInstants; ++i) {
+            writeBytes(list, earlier);
+            const pid_t pid =
+                startTool(reports, c.nameless ? Environment{} : named, c.ignored ? c.signal : 0);
+            std::this_thread::sleep_for(run * (2 * i + 1) / (2 * kInstants));
+            kill(pid, c.signal);
+            const int status = waitFor(pid);
+            const std::string what = strsignal(c.signal) + std::string(c.nameless ? "" : ", named")
+                                     + " at " + std::to_string(2 * i + 1) + "/"
+                                     + std::to_string(2 * kInstants) + " of the run";
+            // Ended by the signal, or finished before it came.
+            ASSERT_TRUE(WIFSIGNALED(status) ? WTERMSIG(status) == c.signal
+                                            : WEXITSTATUS(status) == 1)
+                << what;
+            ended += WIFSIGNALED(status);
+            const std::string found = readBytes(list);
+            EXPECT_TRUE(found == earlier || found == finished) << what;
+            old += found == earlier;
+            for (const std::string& name : namesIn(dir)) {
+                if (std::find(files.begin(), files.end(), name) != files.end())
+                    continue;
+                const bool linkedNotRenamed = WIFSIGNALED(status) && c.signal == SIGKILL
+                                              && name.rfind(".BIG.err.", 0) == 0
+                                              && readBytes(dir.file(name)) == finished;
+                EXPECT_TRUE(linkedNotRenamed) << what << " left " << name;
+                fs::remove(dir.file(name));
+            }
+        }
+        // Most instants fall inside a run, so the runs above were cut short.
+        if (c.ignored)
+            EXPECT_EQ(ended, 0) << strsignal(c.signal);
+        else
+            EXPECT_GE(ended, kInstants / 2) << strsignal(c.signal);
+        std::printf("%s%s%s: %d of %d runs ended by the signal; the earlier list found %d "
+                    "times, the new one %d times\n",
+                    strsignal(c.signal), c.nameless ? "" : " (named)", c.ignored ? " (ignored)" : "",
+                    ended, kInstants, old, kInstants - old);
+    }
 }

@@ -7,8 +7,10 @@
  *                    it is added to this file, one line each: the call and
  *                    "file" or "folder" (writes are left out)
  * DORVIK_FAULT       the steps to fail, separated by commas:
+ *   notmpfile   the file system has no nameless files: open with O_TMPFILE
+ *               in the folder (EOPNOTSUPP)
  *   open        starting a file for writing: open with a write mode,
- *               O_TMPFILE in the folder, mkostemp (EACCES)
+ *               O_TMPFILE in the folder (EACCES)
  *   write       every write (ENOSPC)
  *   shortwrite  the first write writes half, the next one fails (ENOSPC)
  *   fdatasync   fdatasync (EIO)
@@ -134,20 +136,13 @@ static int open_error(const char* path, int flags)
                          : nameless || (flags & (O_WRONLY | O_RDWR)) ? A_FILE  \
                          : place(path) == THE_FOLDER ? A_FOLDER : UNTRACKED;   \
         note(nameless ? "open-nameless" : "open", kind);                       \
+        FAIL_IF(place(path) == THE_FOLDER && nameless && faulty("notmpfile"), EOPNOTSUPP); \
         const int error = open_error(path, flags);                             \
         FAIL_IF(error, error);                                                 \
         return track(NEXT(name)(path, flags, mode), kind);                     \
     }
 OPEN_WRAPPER(open)
 OPEN_WRAPPER(open64)
-
-/* dorvik-check's temporary: the C library opens it by itself. */
-int mkostemp(char* templ, int flags)
-{
-    note("open", kind_of_path(templ));
-    FAIL_IF(place(templ) == IN_FOLDER && (faulty("open") || faulty("rodir")), EACCES);
-    return track(NEXT(mkostemp)(templ, flags), kind_of_path(templ) == A_FILE ? A_FILE : UNTRACKED);
-}
 
 static int writes;
 

@@ -66,7 +66,8 @@ run() { # writer faults [command]
 }
 
 # Whether each write of the calls (the file's data synced, linked or renamed
-# into the folder, the folder synced) came in that order.
+# into the folder, the folder synced) came in that order, and nothing was
+# removed.
 synced_in_order() { # calls
   [[ $1 =~ ^(fdatasync\ file,(linkat\ file,)?(rename\ file,)?fsync\ folder,)+$ ]]
 }
@@ -101,7 +102,7 @@ case_() { # writer name faults told [command]
     check "$writer/$name: succeeded ($outcome)" [ "$outcome" = succeeded ]
     check "$writer/$name: nothing told" [ "$out" = "${ref_out[$writer]}" ]
     check "$writer/$name: folder as without faults" [ "$after" = "${ref_snap[$writer]}" ]
-    order=$(grep -E '^(fdatasync|linkat|rename|fsync) ' "$work/calls" | uniq | tr '\n' ,)
+    order=$(grep -E '^(fdatasync|linkat|rename|fsync|unlink) ' "$work/calls" | uniq | tr '\n' ,)
     check "$writer/$name: synced, put in place, folder synced ($order)" synced_in_order "$order"
   fi
   [ "$outcome" = failed ] || said=nothing
@@ -110,13 +111,16 @@ case_() { # writer name faults told [command]
 
 # The steps each writer takes; a failure of any other must not harm it.
 qt_steps=" open write shortwrite fdatasync linkat rename fsync rofile rodir "
-cli_steps=" open write shortwrite fdatasync close rename fsync rodir "
+cli_steps=" open write shortwrite fdatasync close linkat rename fsync rodir "
 # The faults each writer meets. The .bak is written as the report is: a
 # failure before it, in it and after it. With unlink failing as well,
-# dorvik-check's cleanup must not change what it says.
+# dorvik-check's cleanup must not change what it says. With notmpfile the
+# file system has no nameless files: the temporary is named from the start,
+# and must not stay when a later step fails.
 qt_faults="open write shortwrite fdatasync fsync close linkat rename unlink rofile rodir rename,unlink"
 declare -A faults=([report]=$qt_faults [backup]="open write rename" [list]=$qt_faults
-                   [cli]="$qt_faults write,unlink close,unlink")
+                   [cli]="$qt_faults write,unlink close,unlink notmpfile notmpfile,write
+                          notmpfile,rename")
 for writer in report backup list cli; do
   prepare "$writer"
   before=$(snap "$dir")
@@ -127,7 +131,7 @@ for writer in report backup list cli; do
   steps=$qt_steps
   [ "$writer" = cli ] && steps=$cli_steps
   for fault in ${faults[$writer]}; do
-    first=${fault%%,*} told=
+    first=${fault#notmpfile,} first=${first%%,*} told=
     if [[ $steps == *" $first "* ]]; then
       case $first in
         open | rodir) told="Permission denied" ;;
