@@ -183,14 +183,11 @@ void MainWindow::openForEntry()
     if (path.empty())
         return;
     Module1::ReportFileName = path;
-    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
-    if (!QFileInfo::exists(name)) {
-        QFile created(name);
-        if (!created.open(QIODevice::WriteOnly)) {
-            tell(services_.boxes, namedFailure(path, created.errorString().toStdString()));
+    if (!services_.files.exists(path)) {
+        if (const auto error = writeWhole(services_.files, path, "")) {
+            tell(services_.boxes, namedFailure(path, *error));
             return;
         }
-        created.close();
         Module1::NewReportFile = 1;
     }
     track(openEntryScreen(services_, {Module1::ReportFileName, Module1::NewReportFile == 1}));

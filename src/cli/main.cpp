@@ -5,6 +5,7 @@
 #include "cli/batch_boxes.h"
 #include "data/customer_data_source.h"
 #include "platform/clock.h"
+#include "platform/error_text.h"
 #include "platform/posix_file_system.h"
 #include "version.h"
 
@@ -137,7 +138,8 @@ int main(int argc, char** argv)
         status = std::max(status, checkFile(path, verbose, files, clock));
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "dorvik-check: standard output: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "dorvik-check: standard output: %s\n",
+                     describeSystemError(errno).c_str());
         return kTrouble;
     }
     return status;

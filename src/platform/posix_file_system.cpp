@@ -178,6 +178,16 @@ int replaceableTarget(const std::string& path, std::optional<mode_t>* permission
     return refusedKind(existing.st_mode);
 }
 
+int writeRefusal(const std::string& path)
+{
+    const Place place = placeOf(path);
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return errno == EROFS ? EROFS : kReadOnlyFile;
+    if (::access(folderPath(place), W_OK) != 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+        return errno == EROFS ? EROFS : kReadOnlyFolder;
+    return 0;
+}
+
 int syncFolder(const std::string& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -21,6 +21,12 @@ ReadStatus readFileBlocks(const std::string& path, ByteSink& sink);
 // (EISDIR, kNotARegularFile), for describeSystemError.
 int replaceableTarget(const std::string& path, std::optional<mode_t>* permissions = nullptr);
 
+// Why a write of the path may be refused by the permissions: kReadOnlyFile
+// (the file is there and may not be written), kReadOnlyFolder (its folder
+// may not be written, so it cannot be replaced safely), EROFS, or 0. For a
+// failure a library reports by its own text alone.
+int writeRefusal(const std::string& path);
+
 // Syncs the folder, so that a rename in it outlasts a power cut. Returns 0,
 // or the errno of the failure.
 int syncFolder(const std::string& folder);

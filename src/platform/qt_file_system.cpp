@@ -8,11 +8,32 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace dorvik {
 
 namespace {
+
+// QSaveFile's failures come in its words only: described by the
+// permissions when they refuse the write, else by the system's number whose
+// description the text holds (Qt words them by strerror), else in its own
+// words after the program's.
+std::string describeQtFailure(const std::string& path, const QString& text)
+{
+    if (const int refused = writeRefusal(path))
+        return describeSystemError(refused);
+    int matched = 0;
+    qsizetype longest = 0;
+    for (int error = 1; error < 256; ++error) {
+        const QString system = QString::fromLocal8Bit(std::strerror(error));
+        if (system.size() > longest && text.contains(system)) {
+            matched = error;
+            longest = system.size();
+        }
+    }
+    return matched ? describeSystemError(matched) : describeOtherFailure(text.toStdString());
+}
 
 // The size and the SHA-256 of a file's bytes, fed a block at a time.
 class Fingerprint {
@@ -54,7 +75,7 @@ public:
         // own failures (here and in commit) come in its words: it keeps no
         // error number to describe them by.
         if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            error_ = file_.errorString().toStdString();
+            error_ = describeQtFailure(path_, file_.errorString());
             return false;
         }
         return true;
@@ -69,7 +90,7 @@ public:
             // system's is in errno from the call that stopped it.
             const int systemError = errno;
             error_ = systemError != 0 ? describeSystemError(systemError)
-                                      : file_.errorString().toStdString();
+                                      : describeQtFailure(path_, file_.errorString());
             file_.cancelWriting();
             return false;
         }
@@ -88,7 +109,7 @@ public:
             return false;
         }
         if (!file_.commit()) {
-            error_ = file_.errorString().toStdString();
+            error_ = describeQtFailure(path_, file_.errorString());
             return false;
         }
         // Only a synced folder keeps the rename through a power cut. The

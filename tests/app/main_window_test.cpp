@@ -8,7 +8,6 @@
 #include "scripted_boxes.h"
 #include "shell/module1.h"
 #include "shell/report_form.h"
-#include "temp_dir.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,7 +20,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -74,7 +72,6 @@ TEST_F(MainWindowTest, PlacementComesBackToThePixelAndIsNotStoredWhenMinimized)
 
 TEST_F(MainWindowTest, TheFileCommands)
 {
-    TempDir dir;
     MainWindow window(services, settings);
     Module1::NewReportFile = 1;
     window.openForReview(); // cancelled
@@ -85,12 +82,15 @@ TEST_F(MainWindowTest, TheFileCommands)
     EXPECT_EQ(Module1::NewReportFile, 0);
     EXPECT_TRUE(window.openScreens().empty());
 
-    boxes.answerFile(dir.file("no-such-folder/NOVA.TXT"));
+    // A new file that cannot be made: named in the platform's words.
+    boxes.answerFile("/a/NOVA.TXT");
+    files.openError = "nema dozvola za pristap";
     window.openForEntry();
-    EXPECT_EQ(boxes.shown().at(2).kind, ShownBox::Kind::Message);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/NOVA.TXT: nema dozvola za pristap"});
     EXPECT_TRUE(window.openScreens().empty());
+    files.openError.clear();
 
-    const std::string path = dir.file("NOVA.TXT");
+    const std::string path = "/a/NOVA.TXT";
     boxes.answerFile(path);
     window.openForEntry();
     const FileDialogRequest& entry = boxes.shown().at(3).file;
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, TheFileCommands)
     EXPECT_TRUE(entry.initialFolder.empty());
     EXPECT_EQ(Module1::ReportFileName, path);
     EXPECT_EQ(Module1::NewReportFile, 1);
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_EQ(files.files.at(path), "");
     QApplication::activeModalWidget()->close(); // the auto-fill dialog; then the screen shows
     ASSERT_EQ(window.openScreens().size(), 1u);
     EXPECT_EQ(window.openScreens()[0]->windowTitle(), "Vnos na novi prijavi... - NOVA.TXT");
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, TheFileCommands)
 
     // The review command's dialog starts on the file chosen last.
     window.openForReview();
-    EXPECT_EQ(boxes.shown().back().file.initialFolder, dir.path().string());
+    EXPECT_EQ(boxes.shown().back().file.initialFolder, "/a");
     EXPECT_EQ(boxes.shown().back().file.initialName, "NOVA.TXT");
 }
 
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, ScreensNameTheirFilesTellSavesAndCloseNewestFirstUnlessOn
     window.show();
     window.openForReview("/a/P.TXT");
     window.openForReview("/a/NEMA.TXT"); // named, and no empty screen
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/NEMA.TXT: No such file or directory"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/NEMA.TXT: takva datoteka ili papka ne postoi"});
     window.openForReview("/a/P.TXT");
     ASSERT_EQ(window.openScreens().size(), 2u);
     auto* first = qobject_cast<frmKontrola*>(window.openScreens()[0]);

@@ -107,14 +107,14 @@ TEST_F(CheckRun, AListThatCannotBeWrittenOrFinishedEndsTheRunWithoutAVerdict)
         files.files[kList] = "earlier";
         files.writeRoom = room;
         EXPECT_EQ(run(report).verdict, CheckVerdict::Aborted);
-        EXPECT_EQ(boxes.texts().back(), "/data/PRIJAVA.err: No space left on device");
+        EXPECT_EQ(boxes.texts().back(), "/data/PRIJAVA.err: nema mesto na diskot");
         EXPECT_EQ(files.files[kList], "earlier");
     }
     // Full while the lines go out in blocks, part way through the records.
     std::vector<std::string> many(3000, lineWith(1, {{Field::Godina, "04"}}));
     files.writeRoom = header + 1000;
     EXPECT_EQ(run(fileOf(many)).verdict, CheckVerdict::Aborted);
-    EXPECT_EQ(boxes.texts().back(), "/data/PRIJAVA.err: No space left on device");
+    EXPECT_EQ(boxes.texts().back(), "/data/PRIJAVA.err: nema mesto na diskot");
     EXPECT_LT(view->positions.size(), 3000u);
     EXPECT_EQ(view->progress.back(), std::make_pair(0, 0));
 }

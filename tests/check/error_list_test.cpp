@@ -46,7 +46,7 @@ TEST(ErrorList, AWriteThatFailsAnywhereIsAFailureAndCommitsNothing)
         const bool written = opened && list.writeLine(1, "x") && list.flush();
         EXPECT_FALSE(opened && written && list.close());
         EXPECT_FALSE(list.flush());
-        EXPECT_EQ(list.error(), "No space left on device");
+        EXPECT_EQ(list.error(), "nema mesto na diskot");
         EXPECT_EQ(files.files["/a/B.err"], "earlier");
     }
     MemoryFileSystem files;

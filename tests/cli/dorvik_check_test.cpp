@@ -170,8 +170,8 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
         std::string args;
         std::string err;
     } cases[] = {
-        {"NEMA.TXT LOS.TXT", "dorvik-check: NEMA.TXT: No such file or directory\n"},
-        {"FOLDER.TXT", "dorvik-check: FOLDER.TXT: Is a directory\n"},
+        {"NEMA.TXT LOS.TXT", "dorvik-check: NEMA.TXT: takva datoteka ili papka ne postoi\n"},
+        {"FOLDER.TXT", "dorvik-check: FOLDER.TXT: ova e papka, a ne datoteka\n"},
         // Refused at once: no wait for a writer, no endless read, no list.
         {"FIFO.TXT", "dorvik-check: FIFO.TXT: ne e obicna datoteka\n"},
         {"/dev/zero", "dorvik-check: /dev/zero: ne e obicna datoteka\n"},
@@ -196,7 +196,7 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
                                 " LOS.TXT >/dev/full 2>'" + dir.file("e") + "'";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(raw), 2);
-    EXPECT_EQ(readBytes(dir.file("e")), "dorvik-check: standard output: No space left on device\n");
+    EXPECT_EQ(readBytes(dir.file("e")), "dorvik-check: standard output: nema mesto na diskot\n");
 }
 
 TEST(DorvikCheck, AnswersHelpAndVersion)

@@ -57,8 +57,8 @@ TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
     fs.failReadAfterBlocks = 2;
     load(fileOf(records(3)));
     EXPECT_EQ(rs().RecordCount(), 2);
-    EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kPath + ": Input/output error"));
-    EXPECT_EQ(store->readError(), "Input/output error");
+    EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kPath + ": greska pri citanje ili zapisuvanje na diskot"));
+    EXPECT_EQ(store->readError(), "greska pri citanje ili zapisuvanje na diskot");
     boxes.clear();
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kIncompleteSaveMessage, Icon::Critical));
@@ -184,7 +184,7 @@ TEST_F(Store, SavesKeepTheOriginalUnderAFreeNameAndAskBeforeOverwritingAnothersW
     fs.readOnlyPath = kPath + ".bak"; // the copy cannot be kept: nothing is saved
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_EQ(file(), original);
-    EXPECT_TRUE(isBox(boxes.shown().back(), "Dorvik", kPath + ".bak: Permission denied"));
+    EXPECT_TRUE(isBox(boxes.shown().back(), "Dorvik", kPath + ".bak: nema dozvola za pristap"));
     fs.readOnlyPath.clear();
     // The user's own files of those names stay as they are.
     fs.files[kPath + ".bak"] = "mine";

@@ -114,7 +114,7 @@ TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
     files.failReadAfterBlocks = 0;
     frmVnos refused(AppServices{boxes, files, clock}, ReportFile{kFile, false});
     EXPECT_FALSE(refused.openReports());
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"/reports/PRIJAVA.TXT: Input/output error",
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"/reports/PRIJAVA.TXT: greska pri citanje ili zapisuvanje na diskot",
                                                         kNoEntryIntoIncompleteFileMessage}));
     files.failReadAfterBlocks = -1;
 

@@ -134,10 +134,13 @@ for writer in report backup list cli; do
     first=${fault#notmpfile,} first=${first%%,*} told=
     if [[ $steps == *" $first "* ]]; then
       case $first in
-        open | rodir) told="Permission denied" ;;
-        write | shortwrite | linkat) told="No space left on device" ;;
-        rofile) told="is not writable" ;;
-        *) told="Input/output error" ;;
+        open) told="nema dozvola za pristap" ;;
+        # The screens' writer makes the new file beside the old one first.
+        rodir) told="papkata e samo za citanje"
+               [ "$writer" = cli ] && told="nema dozvola za pristap" ;;
+        write | shortwrite | linkat) told="nema mesto na diskot" ;;
+        rofile) told="datotekata e samo za citanje" ;;
+        *) told="greska pri citanje ili zapisuvanje na diskot" ;;
       esac
     fi
     case_ "$writer" "$fault" "$fault" "$told"
@@ -151,11 +154,11 @@ check "backup: PRIJAVA.TXT.bak is the original" \
 # The folder gone between loading and writing: it is not made again. The
 # file to write replaced by a folder or a FIFO: it stays as it is (the
 # report's is refused by the read before the save).
-case_ report vanished "" "No such file or directory" 'rm -r "$PWD"'
-case_ list vanished "" "No such file or directory" 'rm -r "$PWD"'
-case_ report folder "" "Is a directory" 'rm PRIJAVA.TXT && mkdir PRIJAVA.TXT'
-case_ list folder "" "Is a directory" 'rm PRIJAVA.err && mkdir PRIJAVA.err'
-case_ cli folder "" "Is a directory" 'rm PRIJAVA.err && mkdir PRIJAVA.err'
+case_ report vanished "" "takva datoteka ili papka ne postoi" 'rm -r "$PWD"'
+case_ list vanished "" "takva datoteka ili papka ne postoi" 'rm -r "$PWD"'
+case_ report folder "" "ova e papka, a ne datoteka" 'rm PRIJAVA.TXT && mkdir PRIJAVA.TXT'
+case_ list folder "" "ova e papka, a ne datoteka" 'rm PRIJAVA.err && mkdir PRIJAVA.err'
+case_ cli folder "" "ova e papka, a ne datoteka" 'rm PRIJAVA.err && mkdir PRIJAVA.err'
 case_ report fifo "" "ne e obicna datoteka" 'rm PRIJAVA.TXT && mkfifo PRIJAVA.TXT'
 case_ list fifo "" "ne e obicna datoteka" 'rm PRIJAVA.err && mkfifo PRIJAVA.err'
 case_ cli fifo "" "ne e obicna datoteka" 'rm PRIJAVA.err && mkfifo PRIJAVA.err'

@@ -44,7 +44,7 @@ TEST(QtFileSystem, AFolderAFifoOrNothingInPlaceOfTheFile)
         std::string path;
         std::string error;
     } cases[] = {
-        {folder, "Is a directory"},
+        {folder, "ova e papka, a ne datoteka"},
         // Refused at once, without waiting for a writer, and never replaced.
         {fifo, "ne e obicna datoteka"},
     };

@@ -12,7 +12,7 @@ public:
     {
         if (failed_ || buffer_.size() + bytes.size() > fs_.writeRoom) {
             failed_ = true;
-            error_ = "No space left on device";
+            error_ = describeSystemError(ENOSPC);
             return false;
         }
         buffer_.append(bytes);
@@ -51,7 +51,7 @@ ReadStatus MemoryFileSystem::readBlocks(const std::string& path, ByteSink& sink)
     if (it == files.end()) {
         status.ok = false;
         status.missing = true;
-        status.error = "No such file or directory";
+        status.error = describeSystemError(ENOENT);
         return status;
     }
     const std::string_view bytes = it->second;
@@ -77,7 +77,7 @@ std::unique_ptr<OutputFile> MemoryFileSystem::openForWrite(const std::string& pa
                                                            std::string& error)
 {
     if (!openError.empty() || path == readOnlyPath) {
-        error = openError.empty() ? "Permission denied" : openError;
+        error = openError.empty() ? describeSystemError(EACCES) : openError;
         return nullptr;
     }
     return std::make_unique<MemoryOutput>(*this, path);

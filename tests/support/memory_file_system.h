@@ -2,7 +2,10 @@
 // step of a read or a write.
 #pragma once
 
+#include "platform/error_text.h"
 #include "platform/file_system.h"
+
+#include <cerrno>
 
 #include <cstddef>
 #include <map>
@@ -18,10 +21,10 @@ public:
     // this many blocks (-1: never) the read fails with readError.
     std::size_t blockSize = 0;
     int failReadAfterBlocks = -1;
-    std::string readError = "Input/output error";
+    std::string readError = describeSystemError(EIO);
 
-    // Writing: the text is what the platform would say. A write fails
-    // ("No space left on device") once the file would grow past writeRoom bytes.
+    // Writing: the text is what the platform would say. A write fails (no
+    // room on the disk) once the file would grow past writeRoom bytes.
     std::string openError;    // starting any write fails
     std::string readOnlyPath; // starting a write of this path fails
     std::string commitError;
