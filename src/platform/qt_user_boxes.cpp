@@ -125,6 +125,7 @@ std::string QtUserBoxes::chooseFile(const FileDialogRequest& request, bool savin
             model->setNameFilters({QStringLiteral("*")});
     }
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     dialog.setFileMode(saving || request.mayNotExist ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
     // The non-native dialog behaves the same on every desktop and can be

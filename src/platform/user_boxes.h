@@ -38,6 +38,7 @@ struct FileDialogRequest {
     std::string initialName;   // the name chosen at first (a file in that folder)
     std::string filter;        // "Only text (*.*)|*.*"
     bool mayNotExist = false;  // a typed name of a new file is accepted
+    std::string defaultSuffix; // added to a name typed without one ("pdf")
 };
 
 class UserBoxes {

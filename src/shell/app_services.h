@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_system.h"
+#include "platform/print_boxes.h"
 #include "platform/user_boxes.h"
 
 #include <string>
@@ -15,6 +16,9 @@ struct AppServices {
     UserBoxes& boxes;
     FileSystem& files;
     const Clock& clock;
+    // The print preview and the progress box; the program's own Qt dialogs
+    // when not given.
+    PrintBoxes* printing = nullptr;
 };
 
 // The report file a screen works on, as the main window chose it.

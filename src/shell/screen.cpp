@@ -1,6 +1,7 @@
 #include "shell/screen.h"
 
 #include "data/customer_data_source.h"
+#include "platform/qt_print_boxes.h"
 #include "shell/screen_messages.h"
 
 #include <QCloseEvent>
@@ -41,23 +42,58 @@ private:
     template <typename Show, typename Result>
     Result open(Show show, Result whenAbandoned)
     {
-        if (screen_.abandoned_)
-            return whenAbandoned;
-        ++screen_.openBoxes_;
-        Result result = show();
-        if (--screen_.openBoxes_ == 0 && screen_.abandoned_)
-            screen_.deleteLater();
-        return screen_.abandoned_ ? whenAbandoned : result;
+        return screen_.whileOpen(show, whenAbandoned);
     }
 
     Screen& screen_;
     UserBoxes& inner_;
 };
 
+// The same for the print preview and the progress box. A job under a
+// progress box is cancelled once the screen is abandoned.
+class Screen::ScreenPrintBoxes : public PrintBoxes {
+public:
+    ScreenPrintBoxes(Screen& screen, PrintBoxes& inner) : screen_(screen), inner_(inner) {}
+
+    PrintOutcome preview(const PrintRequest& request) override
+    {
+        return screen_.whileOpen([&] { return inner_.preview(request); }, PrintOutcome{});
+    }
+    bool withProgress(const ProgressRequest& request,
+                      const std::function<bool(const ProgressStep&)>& work) override
+    {
+        return screen_.whileOpen(
+            [&] {
+                return inner_.withProgress(request, [&](const ProgressStep& step) {
+                    return work([&](int done) { return step(done) && !screen_.abandoned_; });
+                });
+            },
+            false);
+    }
+
+private:
+    Screen& screen_;
+    PrintBoxes& inner_;
+};
+
+template <typename Show, typename Result>
+Result Screen::whileOpen(Show show, Result whenAbandoned)
+{
+    if (abandoned_)
+        return whenAbandoned;
+    ++openBoxes_;
+    Result result = show();
+    if (--openBoxes_ == 0 && abandoned_)
+        deleteLater();
+    return abandoned_ ? whenAbandoned : result;
+}
+
 Screen::Screen(AppServices services, const ReportFile& file, QWidget* parent)
     : QWidget(parent, Qt::Window),
       boxes_(std::make_unique<ScreenBoxes>(*this, services.boxes)),
-      services_{*boxes_, services.files, services.clock}, file_(file)
+      printBoxes_(std::make_unique<ScreenPrintBoxes>(
+          *this, services.printing ? *services.printing : applicationPrintBoxes())),
+      services_{*boxes_, services.files, services.clock, printBoxes_.get()}, file_(file)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -43,6 +43,7 @@ signals:
 protected:
     // The platform's services, with this screen's boxes.
     const AppServices& services() const { return services_; }
+    PrintBoxes& printing() const { return *services_.printing; }
     bool abandoned() const { return abandoned_; }
 
     // Whether the screen may close now; asks about unsaved work.
@@ -65,8 +66,15 @@ protected:
 
 private:
     class ScreenBoxes;
+    class ScreenPrintBoxes;
+
+    // Shows a box, counted while it is open; whenAbandoned once the screen
+    // has been abandoned.
+    template <typename Show, typename Result>
+    Result whileOpen(Show show, Result whenAbandoned);
 
     std::unique_ptr<ScreenBoxes> boxes_;
+    std::unique_ptr<ScreenPrintBoxes> printBoxes_;
     AppServices services_;
     ReportFile file_;
     bool statusShown_ = false;
