@@ -6,6 +6,7 @@
 
 #include "check/checked_screen.h"
 #include "data/report_record.h"
+#include "shell/form_layout.h"
 
 #include <QWidget>
 
@@ -18,10 +19,7 @@ namespace dorvik {
 class ReportForm : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind {
-        Review, // boxes txtGodina ... txtSifraStaz
-        Entry,  // boxes txtGodinaV ... txtSifraStazV
-    };
+    using Kind = FormKind;
 
     explicit ReportForm(Kind kind, QWidget* parent = nullptr);
 
@@ -40,8 +38,5 @@ private:
 // (255,255,0) behind navy text. Style sheets, since palettes are ignored once
 // any style sheet is in use.
 void paintBox(QLineEdit* box, BoxColour colour);
-
-// The form's font: bold Arial 9.75 pt.
-QFont formFont();
 
 } // namespace dorvik
