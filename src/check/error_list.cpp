@@ -90,8 +90,9 @@ bool isUnderline(std::string_view line)
     return line.size() == 79 && line.find_first_not_of('_') == std::string_view::npos;
 }
 
-// Lines end at CR LF, a lone CR or a lone LF, as in a report file.
-std::vector<std::string_view> splitLines(std::string_view bytes)
+} // namespace
+
+std::vector<std::string_view> errorListLines(std::string_view bytes)
 {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -108,6 +109,8 @@ std::vector<std::string_view> splitLines(std::string_view bytes)
     }
     return lines;
 }
+
+namespace {
 
 // "000025 ," gives 25.
 std::optional<int> recordPrefix(std::string_view line)
@@ -127,7 +130,7 @@ std::optional<int> recordPrefix(std::string_view line)
 
 std::vector<ErrorListRow> readErrorListRows(std::string_view bytes)
 {
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    const std::vector<std::string_view> lines = errorListLines(bytes);
     std::size_t first = 0;
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         if (lines[i] == kColumnHeading && isUnderline(lines[i + 1])) {

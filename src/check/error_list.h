@@ -36,6 +36,10 @@ std::string errorListHeader(std::string_view stem);
 inline constexpr std::string_view kErrorListFooter =
     "_______________________________________________________________________________\r\n";
 
+// The lines of a list: they end at CR LF, a lone CR or a lone LF, as in a
+// report file.
+std::vector<std::string_view> errorListLines(std::string_view bytes);
+
 // A line of a list read back: the record's number and the rest of the line
 // as it stands in the file (bytes).
 struct ErrorListRow {
@@ -47,8 +51,7 @@ struct ErrorListRow {
 // the header's column heading (and its underline) and the closing
 // underline. A file without the heading is read from its first line; a line
 // without the record prefix ("000025 ,") keeps its whole text and no number.
-// Empty lines are passed over. Lines end at CR LF, a lone CR or a lone LF,
-// as in a report file.
+// Empty lines are passed over.
 std::vector<ErrorListRow> readErrorListRows(std::string_view bytes);
 
 // Writes the list through a safe replace: nothing reaches the file before
