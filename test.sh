@@ -4,7 +4,7 @@
 # UndefinedBehaviorSanitizer (a sanitizer report fails the run).
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
+scripts/setup.sh --tests
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVIK_WERROR=ON >/dev/null

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Dorvik needs on Debian 12.
-# Idempotent and quiet when everything is there already.
+# Installs what building and running Dorvik needs on Debian 12, and with
+# --tests what its tests need besides. Idempotent and quiet when everything
+# is there already.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,10 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool imagemagick faketime
 )
+if [ "${1:-}" = --tests ]; then
+  # The printing tests read the PDFs back with pdfinfo and pdftotext.
+  packages+=(poppler-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,209 @@
+// The three printed documents drawn into PDF and read back with pdfinfo and
+// pdftotext: page counts, page sizes, and every value as real text.
+#include "check/error_list.h"
+#include "pdf_pages.h"
+#include "platform/code_page.h"
+#include "print/error_list_pages.h"
+#include "print/pdf_document.h"
+#include "print/recapitulation_page.h"
+#include "print/record_form_page.h"
+
+#include <QPdfWriter>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace dorvik;
+using namespace dorvik::testing;
+
+namespace {
+
+const char* const kPortrait = "595 x 842 pts (A4)";
+const char* const kLandscape = "842 x 595 pts (A4)";
+
+// "Градежно претпријатие БЕТОН ДООЕЛ" in Windows-1251, padded to 35.
+const std::string kFirmBytes =
+    std::string("\xC3\xF0\xE0\xE4\xE5\xE6\xED\xEE \xEF\xF0\xE5\xF2\xEF\xF0\xE8\xBC\xE0\xF2\xE8\xE5 "
+                "\xC1\xC5\xD2\xCE\xCD \xC4\xCE\xCE\xC5\xCB")
+    + "  ";
+const std::string kFirm = "Градежно претпријатие БЕТОН ДООЕЛ";
+
+std::string text(const QString& s) { return s.toStdString(); }
+
+std::string pdfOf(const QPageLayout& layout, const DrawDocument& draw)
+{
+    const std::optional<QByteArray> bytes = drawPdf(QStringLiteral("test"), layout, draw);
+    EXPECT_TRUE(bytes.has_value());
+    return bytes ? bytes->toStdString() : std::string();
+}
+
+bool holds(const std::string& haystack, const std::string& needle)
+{
+    return haystack.find(needle) != std::string::npos;
+}
+
+// The lines of a list as the check run writes them: the header, record
+// lines, the footer.
+std::string listOf(const std::vector<std::string>& recordLines)
+{
+    std::string bytes = errorListHeader("/a/PRIJAVA");
+    for (const std::string& line : recordLines)
+        bytes += line + "\r\n";
+    return bytes + std::string(kErrorListFooter);
+}
+
+std::string recordLine(int record, const std::string& text)
+{
+    std::string line;
+    appendRecordPrefix(line, record);
+    return line + text;
+}
+
+// The list's pages as PDF, and the steps its drawing reported.
+std::string listPdf(const std::string& list, std::vector<int>* steps = nullptr, int cancelAt = -1)
+{
+    return pdfOf(a4Page(QPageLayout::Portrait), [&](QPagedPaintDevice& device) {
+        const ListPages pages = layOutListFor(device, list);
+        return drawErrorList(device, pages, QStringLiteral("PRIJAVA"), [&](int done) {
+            if (steps)
+                steps->push_back(done);
+            return done != cancelAt;
+        });
+    });
+}
+
+// The folded lines of the PDF's text without the page headings and empty lines.
+std::vector<std::string> bodyLines(const std::string& pdfText)
+{
+    std::vector<std::string> body;
+    for (const std::string& line : foldedLines(pdfText))
+        if (!line.empty() && !holds(line, " - Lista na greski - strana "))
+            body.push_back(line);
+    return body;
+}
+
+std::vector<std::string> listBodyLines(const std::string& list)
+{
+    std::vector<std::string> body;
+    for (const std::string_view line : errorListLines(list))
+        if (!line.empty())
+            body.push_back(foldBlanks(line));
+    return body;
+}
+
+} // namespace
+
+TEST(PrintedPages, RecapitulationOnOnePageWithEveryValue)
+{
+    RecapitulationSheet sheet;
+    sheet.registrationNumber = QStringLiteral("1234567897");
+    sheet.employer = bytesToText(kFirmBytes);
+    sheet.records = QStringLiteral("32767");
+    sheet.total = QStringLiteral("327,669,967,233.00");
+    sheet.reportPath = QStringLiteral("/home/clerk/PRIJAVA.TXT");
+    sheet.printedOn = QStringLiteral("15.06.2003");
+    sheet.notice = QStringLiteral("Iznosot na slogot 3 ne e broj i ne e vklucen vo zbirnata masa.");
+    const std::string pdf = pdfOf(a4Page(QPageLayout::Portrait), [&](QPagedPaintDevice& device) {
+        drawRecapitulation(device, sheet);
+        return true;
+    });
+    EXPECT_EQ(pdfPageCountOf(pdf), 1);
+    EXPECT_EQ(pdfPageSizeOf(pdf), kPortrait);
+    const std::string page = foldBlanks(pdfTextOf(pdf));
+    for (const std::string& expected :
+         {std::string("Elmarin"), std::string("REKAPITULACIJA:"),
+          std::string(kRecapRegistration) + " 1234567897", std::string(kRecapEmployer) + " " + kFirm,
+          std::string(kRecapRecords) + " 32767",
+          std::string(kRecapTotal) + " 327,669,967,233.00 Denari",
+          std::string("/home/clerk/PRIJAVA.TXT"), std::string("15.06.2003"), text(sheet.notice),
+          std::string("Mesto i datum"), std::string("Potpis i pecat na obvrznikot")})
+        EXPECT_TRUE(holds(page, expected)) << expected << "\nin:\n" << page;
+}
+
+TEST(PrintedPages, ErrorListLineForLineUnderItsHeadings)
+{
+    struct Case {
+        const char* what;
+        std::string list;
+        int pages;
+    };
+    std::vector<std::string> longest;
+    for (int record = 1; record <= 32767; ++record)
+        longest.push_back(recordLine(record, "1111111191 Gr. mod 10 ,10       Gr. godina ,"));
+    const Case cases[] = {
+        {"a clean file's list: 14 lines", listOf({}), 1},
+        {"a few findings", listOf({recordLine(7, "1234567890 Gr. mod.10 ,10       Gr. godina ,"),
+                                   recordLine(25, "0913 Gr. period ,")}),
+         1},
+        // 61 rows under the heading of each A4 page.
+        {"32,781 lines", listOf(longest), 538},
+    };
+    for (const Case& c : cases) {
+        const std::string pdf = listPdf(c.list);
+        EXPECT_EQ(pdfPageCountOf(pdf), c.pages) << c.what;
+        const std::string pages = pdfTextOf(pdf);
+        EXPECT_EQ(bodyLines(pages), listBodyLines(c.list)) << c.what;
+        const std::string last = "PRIJAVA - Lista na greski - strana " + std::to_string(c.pages)
+                                 + " od " + std::to_string(c.pages);
+        EXPECT_TRUE(holds(pages, last)) << c.what;
+    }
+}
+
+TEST(PrintedPages, ErrorListLongLineWholeAndCancel)
+{
+    // A line of many findings goes on in the next row; nothing is lost.
+    std::string findings;
+    for (int i = 0; i < 6; ++i)
+        findings += "1111111191 Gr. mod 10 ,";
+    const std::string pdf = listPdf(listOf({recordLine(3, findings)}));
+    const std::string page = foldBlanks(pdfTextOf(pdf));
+    std::string rows = recordLine(3, findings.substr(0, 23 * 3)) + "\n" + findings.substr(23 * 3);
+    EXPECT_TRUE(holds(page, foldBlanks(rows))) << page;
+
+    // The steps follow the pages; a cancel stops the drawing and keeps nothing.
+    std::vector<std::string> many(200, recordLine(1, "x"));
+    std::vector<int> steps;
+    EXPECT_EQ(pdfPageCountOf(listPdf(listOf(many), &steps)), 4);
+    EXPECT_EQ(steps, (std::vector<int>{61, 122, 183, 214}));
+    steps.clear();
+    EXPECT_FALSE(drawPdf(QStringLiteral("t"), a4Page(QPageLayout::Portrait),
+                         [&](QPagedPaintDevice& device) {
+                             return drawErrorList(device, layOutListFor(device, listOf(many)),
+                                                  QStringLiteral("PRIJAVA"), [&](int done) {
+                                                      steps.push_back(done);
+                                                      return done < 100;
+                                                  });
+                         }));
+    EXPECT_EQ(steps, (std::vector<int>{61, 122}));
+}
+
+TEST(PrintedPages, RecordOnItsFormInLandscape)
+{
+    RecordSheet sheet;
+    const char* const values[kFieldCount] = {
+        "03", "1111111191", "0101990450012", "1234567897", "", "", "0101", "3112",
+        "1200", "2088", "000150000", "0016", "0000", "ZG123", "0065"};
+    for (int i = 0; i < kFieldCount; ++i)
+        sheet.values[static_cast<std::size_t>(i)] = QString::fromLatin1(values[i]);
+    sheet.values[static_cast<std::size_t>(Field::ImePrezime)] = QStringLiteral("Марко Марковски");
+    sheet.values[static_cast<std::size_t>(Field::Firma)] = bytesToText(kFirmBytes);
+    sheet.caption = QStringLiteral("PRIJAVA.TXT - prijava 5 od 120");
+    sheet.printedOn = QStringLiteral("15.06.2003");
+    const std::string pdf = pdfOf(a4Page(QPageLayout::Landscape), [&](QPagedPaintDevice& device) {
+        drawRecordForm(device, sheet);
+        return true;
+    });
+    EXPECT_EQ(pdfPageCountOf(pdf), 1);
+    EXPECT_EQ(pdfPageSizeOf(pdf), kLandscape);
+    const std::string page = foldBlanks(pdfTextOf(pdf));
+    std::vector<std::string> expected(values, values + kFieldCount);
+    expected[static_cast<std::size_t>(Field::ImePrezime)] = "Марко Марковски";
+    expected[static_cast<std::size_t>(Field::Firma)] = kFirm;
+    for (const char* label : {"05 P R I J A V A", "06 Prezime i ime", "04 Za mati`na evidencija",
+                              "PRIJAVA.TXT - prijava 5 od 120", "15.06.2003"})
+        expected.emplace_back(label);
+    for (const std::string& value : expected)
+        EXPECT_TRUE(holds(page, value)) << value << "\nin:\n" << page;
+}

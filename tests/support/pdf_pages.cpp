@@ -1,0 +1,106 @@
+#include "pdf_pages.h"
+
+#include "temp_dir.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace dorvik::testing {
+
+namespace {
+
+std::string run(const char* program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QString::fromLatin1(program), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << program << " failed on " << arguments.join(' ').toStdString()
+                      << " (poppler-utils installed?): " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return process.readAllStandardOutput().toStdString();
+}
+
+std::string infoLine(const std::string& path, std::string_view key)
+{
+    const std::string info = run("pdfinfo", {QString::fromStdString(path)});
+    const std::size_t at = info.find(key);
+    if (at == std::string::npos)
+        return {};
+    const std::size_t start = info.find_first_not_of(' ', at + key.size());
+    return info.substr(start, info.find('\n', start) - start);
+}
+
+} // namespace
+
+int pdfPageCount(const std::string& path)
+{
+    const std::string pages = infoLine(path, "Pages:");
+    return pages.empty() ? 0 : std::stoi(pages);
+}
+
+std::string pdfPageSize(const std::string& path)
+{
+    return infoLine(path, "Page size:");
+}
+
+std::string pdfText(const std::string& path)
+{
+    // In the page's layout: a line of the page is a line of the text.
+    return run("pdftotext", {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+}
+
+int pdfPageCountOf(std::string_view bytes)
+{
+    TempDir dir;
+    writeBytes(dir.file("document.pdf"), bytes);
+    return pdfPageCount(dir.file("document.pdf"));
+}
+
+std::string pdfPageSizeOf(std::string_view bytes)
+{
+    TempDir dir;
+    writeBytes(dir.file("document.pdf"), bytes);
+    return pdfPageSize(dir.file("document.pdf"));
+}
+
+std::string pdfTextOf(std::string_view bytes)
+{
+    TempDir dir;
+    writeBytes(dir.file("document.pdf"), bytes);
+    return pdfText(dir.file("document.pdf"));
+}
+
+std::string foldBlanks(std::string_view text)
+{
+    std::string folded;
+    auto lineStart = [&] { return folded.empty() || folded.back() == '\n' || folded.back() == '\f'; };
+    for (const char c : text) {
+        if (c == ' ' && (lineStart() || folded.back() == ' '))
+            continue;
+        if ((c == '\n' || c == '\f') && !folded.empty() && folded.back() == ' ')
+            folded.pop_back();
+        folded += c;
+    }
+    if (!folded.empty() && folded.back() == ' ')
+        folded.pop_back();
+    return folded;
+}
+
+std::vector<std::string> foldedLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    const std::string folded = foldBlanks(text);
+    std::size_t start = 0;
+    while (start <= folded.size()) {
+        const std::size_t end = std::min(folded.find_first_of("\n\f", start), folded.size());
+        lines.push_back(folded.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace dorvik::testing

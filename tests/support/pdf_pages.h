@@ -1,0 +1,28 @@
+// What a PDF holds, as poppler's pdfinfo and pdftotext read it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dorvik::testing {
+
+// The number of pages; 0 when the file is not a PDF that pdfinfo can read.
+int pdfPageCount(const std::string& path);
+// The "Page size:" line of pdfinfo ("595.276 x 841.89 pts (A4)").
+std::string pdfPageSize(const std::string& path);
+// The text of the pages (UTF-8) as they are laid out, pages separated by
+// form feeds.
+std::string pdfText(const std::string& path);
+// The same for PDF bytes.
+int pdfPageCountOf(std::string_view bytes);
+std::string pdfPageSizeOf(std::string_view bytes);
+std::string pdfTextOf(std::string_view bytes);
+
+// Runs of blanks as one blank, and no blanks at the ends of lines: as
+// pdftotext gives a line back.
+std::string foldBlanks(std::string_view text);
+// The text's lines, folded.
+std::vector<std::string> foldedLines(std::string_view text);
+
+} // namespace dorvik::testing
