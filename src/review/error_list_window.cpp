@@ -60,6 +60,18 @@ QVariant ErrorListModel::headerData(int section, Qt::Orientation orientation, in
     return section == 0 ? QStringLiteral("Slog") : QStringLiteral("Opis na greskite");
 }
 
+std::optional<ReadResult> readErrorList(FileSystem& files, UserBoxes& boxes, const std::string& path)
+{
+    ReadResult read = readWhole(files, path);
+    if (read.status.ok)
+        return read;
+    if (read.status.missing)
+        tell(boxes, kNoErrorListMessage, Icon::Information, "KONTROLA");
+    else
+        tell(boxes, read.status.error);
+    return std::nullopt;
+}
+
 ErrorListWindow::ErrorListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Lista na greski"));

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "check/error_list.h"
+#include "platform/file_system.h"
+#include "platform/user_boxes.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
@@ -43,6 +45,13 @@ private:
     std::vector<ErrorListRow> rows_;
     int longest_ = 0;
 };
+
+inline constexpr const char* kNoErrorListMessage =
+    "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.";
+
+// Reads the list at path whole; after telling the user why not, nothing: "Listata na
+// greski ne postoi. ..." when there is no list, else the platform's message.
+std::optional<ReadResult> readErrorList(FileSystem& files, UserBoxes& boxes, const std::string& path);
 
 class ErrorListWindow : public QWidget {
     Q_OBJECT

@@ -132,6 +132,24 @@ void frmKontrola::buildMenu(QMenuBar* bar)
                                          &frmKontrola::showErrorList);
     list->setObjectName(QStringLiteral("mnuListaNaGreski"));
     list->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    buildPrintMenu(bar);
+}
+
+void frmKontrola::buildPrintMenu(QMenuBar* bar)
+{
+    mnuPecatenje = bar->addMenu(QStringLiteral("P&ecatenje"));
+    mnuPecatenje->setObjectName(QStringLiteral("mnuPecatenje"));
+    auto item = [this](const char* name, const char* caption, void (frmKontrola::*command)()) {
+        mnuPecatenje->addAction(QLatin1String(caption), this, command)
+            ->setObjectName(QLatin1String(name));
+    };
+    item("mnuPecatiRekapitulacija", "&Rekapitulacija...", &frmKontrola::printRecapitulation);
+    item("mnuPecatiListaNaGreski", "&Lista na greski...", &frmKontrola::printErrorList);
+    item("mnuPecatiPrijava", "Prijavata na &ekranot...", &frmKontrola::printRecord);
+    mnuPecatenje->addSeparator();
+    item("mnuRekapitulacijaPdf", "Rekapitulacija vo &PDF...", &frmKontrola::recapitulationToPdf);
+    item("mnuListaNaGreskiPdf", "Lista na greski vo P&DF...", &frmKontrola::errorListToPdf);
+    item("mnuPrijavaPdf", "Prijavata vo PD&F...", &frmKontrola::recordToPdf);
 }
 
 void frmKontrola::buildBand(QWidget* band)
@@ -212,6 +230,7 @@ void frmKontrola::enterMode()
     const bool editable = !review || store_->rsCustomers.hasCurrent();
     for (QLineEdit* box : form_->boxes())
         box->setReadOnly(!editable);
+    enablePrinting();
 }
 
 void frmKontrola::showCounters()
@@ -453,8 +472,12 @@ void frmKontrola::recapitulate()
     if (!recap.unreadable().empty())
         tell(services().boxes, unreadableAmountsMessage(recap.unreadable()), Icon::Information,
              "KONTROLA");
-    if (!rekap_)
+    if (!rekap_) {
         rekap_ = new frmRekapitular(this);
+        connect(rekap_, &frmRekapitular::printRequested, this, &frmKontrola::printRecapitulation);
+        connect(rekap_, &frmRekapitular::pdfRequested, this, &frmKontrola::recapitulationToPdf);
+        enablePrinting();
+    }
     rekap_->showValues(bytesToText(recap.registrationNumber()), bytesToText(recap.employer()),
                        QString::number(recap.records()), formatTotal(recap.total(), QLocale()));
     rekap_->show();
@@ -537,21 +560,16 @@ bool frmKontrola::checkWhatIsOnTheDisk()
 bool frmKontrola::loadErrorList()
 {
     const std::string path = errorListName(store_->fileName()).path;
-    ReadResult read = readWhole(services().files, path);
-    if (!read.status.ok) {
-        if (read.status.missing)
-            tell(services().boxes, kNoErrorListMessage, Icon::Information, "KONTROLA");
-        else
-            tell(services().boxes, read.status.error);
+    std::optional<ReadResult> read = readErrorList(services().files, services().boxes, path);
+    if (!read)
         return false;
-    }
     if (!errorList_) {
         errorList_ = new ErrorListWindow(this);
         connect(errorList_, &ErrorListWindow::recordChosen, this, &frmKontrola::showFindingsOf);
         // Beside the screen, where there is room.
         errorList_->move(frameGeometry().topRight() + QPoint(8, 0));
     }
-    errorList_->showList(path, read.status.modified, std::move(read.bytes));
+    errorList_->showList(path, read->status.modified, std::move(read->bytes));
     return true;
 }
 
@@ -597,6 +615,61 @@ void frmKontrola::clearFindings()
     findingsShown_ = false;
     for (QLineEdit* box : form_->boxes())
         paintBox(box, BoxColour::Silver);
+}
+
+// --- Printing -----------------------------------------------------------------
+
+void frmKontrola::printRecapitulation() { print(PrintedDocument::Recapitulation, PrintTarget::Preview); }
+void frmKontrola::printErrorList() { print(PrintedDocument::ErrorList, PrintTarget::Preview); }
+void frmKontrola::printRecord() { print(PrintedDocument::Record, PrintTarget::Preview); }
+void frmKontrola::recapitulationToPdf() { print(PrintedDocument::Recapitulation, PrintTarget::Pdf); }
+void frmKontrola::errorListToPdf() { print(PrintedDocument::ErrorList, PrintTarget::Pdf); }
+void frmKontrola::recordToPdf() { print(PrintedDocument::Record, PrintTarget::Pdf); }
+
+// Nothing to print without records; the record only in review mode, where
+// the boxes show one.
+void frmKontrola::enablePrinting()
+{
+    const bool records = store_->rsCustomers.RecordCount() > 0;
+    for (QAction* item : mnuPecatenje->actions())
+        item->setEnabled(records);
+    for (const char* name : {"mnuPecatiPrijava", "mnuPrijavaPdf"})
+        mnuPecatenje->findChild<QAction*>(QLatin1String(name))->setEnabled(records && reviewMode());
+    if (rekap_)
+        rekap_->setPrintingEnabled(records);
+}
+
+void frmKontrola::print(PrintedDocument document, PrintTarget target)
+{
+    if (busy_ || store_->rsCustomers.RecordCount() == 0
+        || (document == PrintedDocument::Record && !reviewMode()))
+        return;
+    // The recapitulation is signed and handed in with the file: it must be
+    // the file's.
+    if (document == PrintedDocument::Recapitulation && store_->hasUnsavedChanges()) {
+        MessageRequest question;
+        question.text = kPrintUnsavedQuestion;
+        question.buttons = Buttons::YesNo;
+        question.defaultButton = Answer::Yes;
+        if (services().boxes.message(question) != Answer::Yes || !saveNow())
+            return;
+    }
+    busy_ = true;
+    const PrintContext context{services(), store_->fileName()};
+    switch (document) {
+    case PrintedDocument::Recapitulation:
+        deliverRecapitulation(context, target, store_->rsCustomers);
+        break;
+    case PrintedDocument::ErrorList: deliverErrorList(context, target); break;
+    case PrintedDocument::Record: {
+        std::array<QString, kFieldCount> values;
+        for (int i = 0; i < kFieldCount; ++i)
+            values[static_cast<std::size_t>(i)] = form_->boxes()[i]->text();
+        deliverRecord(context, target, values, RecordPosition, RecordTotal);
+        break;
+    }
+    }
+    busy_ = false;
 }
 
 bool frmKontrola::mayClose()

@@ -6,6 +6,7 @@
 #include "data/report_record.h"
 #include "review/error_list_window.h"
 #include "review/frm_rekapitular.h"
+#include "review/review_printing.h"
 #include "shell/screen.h"
 
 #include <QPointer>
@@ -28,8 +29,6 @@ class RecordBinding;
 class ReportForm;
 
 inline constexpr const char* kNotFoundMessage = "Ne e najden brojot koj se bara";
-inline constexpr const char* kNoErrorListMessage =
-    "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite.";
 
 class frmKontrola : public Screen {
     Q_OBJECT
@@ -52,6 +51,13 @@ public:
     void searchByMasterNumber();   // mnuPoMaticenBr
     void searchByPosition();       // mnuPoRedenBroj
     void showErrorList();          // mnuListaNaGreski
+    // The "P&ecatenje" menu: each document to the print preview or a PDF.
+    void printRecapitulation();    // mnuPecatiRekapitulacija
+    void printErrorList();         // mnuPecatiListaNaGreski
+    void printRecord();            // mnuPecatiPrijava
+    void recapitulationToPdf();    // mnuRekapitulacijaPdf
+    void errorListToPdf();         // mnuListaNaGreskiPdf
+    void recordToPdf();            // mnuPrijavaPdf
     // Shows the record with the 1-based number, as a search by position
     // does, with the boxes of its findings painted.
     void showFindingsOf(int record);
@@ -70,6 +76,9 @@ protected:
 private:
     void buildBand(QWidget* band);
     void buildMenu(QMenuBar* bar);
+    void buildPrintMenu(QMenuBar* bar);
+    void enablePrinting();
+    void print(PrintedDocument document, PrintTarget target);
     void setTabOrder();
 
     bool reviewMode() const { return binding_ != nullptr; }
@@ -111,6 +120,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QMenu* mnuPREBARUVANJE = nullptr;
     QMenu* mnuGRESKI = nullptr;
+    QMenu* mnuPecatenje = nullptr;
     QPointer<ErrorListWindow> errorList_;
 
     // The store before the binding: the binding lets go of the store first.

@@ -1,7 +1,9 @@
 #include "review/frm_rekapitular.h"
 
+#include "print/recapitulation_page.h"
 #include "shell/report_form.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -66,7 +68,7 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->setContentsMargins(14, 30, 14, 30);
     layout->setSpacing(18);
 
-    auto* company = new QLabel(QStringLiteral("Elmarin"), this);
+    auto* company = new QLabel(QLatin1String(kRecapCompany), this);
     QFont companyFont = formFont();
     companyFont.setPointSizeF(24);
     company->setFont(companyFont);
@@ -75,7 +77,7 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(company);
     layout->addWidget(rule(this));
 
-    auto* heading = new QLabel(QStringLiteral("REKAPITULACIJA:"), this);
+    auto* heading = new QLabel(QLatin1String(kRecapHeading), this);
     QFont headingFont = formFont();
     headingFont.setPointSizeF(14);
     heading->setFont(headingFont);
@@ -120,17 +122,34 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
         ++row;
     };
     auto addRule = [&] { grid->addWidget(rule(this), row++, 0, 1, 2); };
-    addLine(QStringLiteral("Registarski broj na obvrznikot za uplata na pridonesi:"), txtReg);
-    addLine(QStringLiteral("Naziv i sedi{te na obvrznikot:"), txtIme, nullptr, true);
+    addLine(QLatin1String(kRecapRegistration), txtReg);
+    addLine(QLatin1String(kRecapEmployer), txtIme, nullptr, true);
     addRule();
-    addLine(QStringLiteral("Vkupno pro~itani slogovi dojaveni na disketa :"), txtSlogovi);
+    addLine(QLatin1String(kRecapRecords), txtSlogovi);
     addRule();
-    addLine(QStringLiteral("Zbirna masa za uplata na pridonesi:"), txtZbirnaMasa,
-            caption(QStringLiteral("Denari"), this));
+    addLine(QLatin1String(kRecapTotal), txtZbirnaMasa,
+            caption(QLatin1String(kRecapCurrency), this));
     addRule();
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     layout->addStretch(1);
+
+    mnuPecati = new QAction(QStringLiteral("&Rekapitulacija..."), this);
+    mnuPecati->setObjectName(QStringLiteral("mnuPecati"));
+    mnuPecati->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(mnuPecati, &QAction::triggered, this, &frmRekapitular::printRequested);
+    mnuPecatiPdf = new QAction(QStringLiteral("Rekapitulacija vo &PDF..."), this);
+    mnuPecatiPdf->setObjectName(QStringLiteral("mnuPecatiPdf"));
+    connect(mnuPecatiPdf, &QAction::triggered, this, &frmRekapitular::pdfRequested);
+    addAction(mnuPecati);
+    addAction(mnuPecatiPdf);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmRekapitular::setPrintingEnabled(bool enabled)
+{
+    mnuPecati->setEnabled(enabled);
+    mnuPecatiPdf->setEnabled(enabled);
 }
 
 void frmRekapitular::showValues(const QString& registrationNumber, const QString& employer,

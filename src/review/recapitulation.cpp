@@ -1,6 +1,7 @@
 #include "review/recapitulation.h"
 
 #include "check/numeric_text.h"
+#include "data/recordset.h"
 #include "data/report_record.h"
 
 #include <algorithm>
@@ -32,6 +33,14 @@ void Recapitulation::add(int number, const ReportRecord& record)
         total_ += *amount;
     else
         unreadable_.push_back(number);
+}
+
+Recapitulation recapitulationOf(const Recordset& records)
+{
+    Recapitulation recap;
+    for (int i = 0; i < records.RecordCount(); ++i)
+        recap.add(i + 1, records.record(i));
+    return recap;
 }
 
 QString formatTotal(std::int64_t wholeDenari, const QLocale& locale)

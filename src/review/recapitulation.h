@@ -14,6 +14,7 @@
 
 namespace dorvik {
 
+class Recordset;
 class ReportRecord;
 
 // The whole denari of a Denari text: its first seven characters, which
@@ -40,6 +41,9 @@ private:
     std::int64_t total_ = 0;
     std::vector<int> unreadable_;
 };
+
+// The recapitulation of every record of the set, in order.
+Recapitulation recapitulationOf(const Recordset& records);
 
 // "##,###,###.00" in the locale's separators: digits grouped by three, no
 // leading zeros (zero gives ".00"), two decimals.

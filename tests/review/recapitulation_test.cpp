@@ -7,17 +7,6 @@
 using namespace dorvik;
 using namespace dorvik::testing;
 
-namespace {
-
-struct LocaleGuard {
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(QLocale::system()); }
-};
-
-const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-} // namespace
-
 TEST(Recapitulation, AmountsTotalsAndTheirNotice)
 {
     const std::pair<const char*, std::optional<std::int64_t>> amounts[] = {

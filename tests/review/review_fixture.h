@@ -7,7 +7,9 @@
 #include "records.h"
 #include "review/frm_kontrola.h"
 #include "scripted_boxes.h"
+#include "scripted_print_boxes.h"
 #include "shell/report_form.h"
+#include "temp_dir.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +30,8 @@ inline constexpr const char* kListPath = "/a/PRIJAVA.err";
 struct ReviewTest : ::testing::Test {
     MemoryFileSystem files;
     ScriptedBoxes boxes;
+    TempDir previews;
+    ScriptedPrintBoxes printing{previews.path().string()};
     FixedClock clock{std::chrono::year{2003} / 6 / 15};
     QPointer<frmKontrola> screen;
 
@@ -37,7 +41,8 @@ struct ReviewTest : ::testing::Test {
     {
         files.files[kReportPath] = bytes;
         delete screen.data();
-        screen = new frmKontrola(AppServices{boxes, files, clock}, ReportFile{kReportPath, false});
+        screen = new frmKontrola(AppServices{boxes, files, clock, &printing},
+                                 ReportFile{kReportPath, false});
         screen->show();
         return screen;
     }
@@ -73,6 +78,14 @@ struct ReviewTest : ::testing::Test {
     }
     std::string file() const { return files.files.at(kReportPath); }
 };
+
+// Numbers in the locale's separators while it lives.
+struct LocaleGuard {
+    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleGuard() { QLocale::setDefault(QLocale::system()); }
+};
+
+inline const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
 // The colour behind a box's text, from its pixels.
 inline QColor background(QLineEdit* box)

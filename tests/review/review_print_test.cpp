@@ -1,0 +1,264 @@
+// The review screen's "P&ecatenje" menu and the recapitulation window's
+// printing: which documents, under which names, through which boxes, and
+// that a cancel or a failure leaves no file behind.
+#include "review_fixture.h"
+
+#include "check/error_list.h"
+#include "pdf_pages.h"
+#include "print/pdf_document.h"
+#include "review/error_list_window.h"
+#include "review/frm_rekapitular.h"
+#include "review/review_printing.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace dorvik;
+using namespace dorvik::testing;
+
+namespace {
+
+const char* const kPdfPath = "/a/out.pdf";
+
+struct PrintTest : ReviewTest {
+    void SetUp() override { files.files[kListPath] = errorListHeader("/a/PRIJAVA") + std::string(kErrorListFooter); }
+
+    // Triggers a menu item, answering its save dialog with the path.
+    void toPdf(const char* item, const std::string& path = kPdfPath)
+    {
+        boxes.answerFile(path);
+        action(item)->trigger();
+    }
+    std::string pdf(const std::string& path = kPdfPath) const
+    {
+        const auto it = files.files.find(path);
+        return it == files.files.end() ? std::string() : it->second;
+    }
+    std::string pdfText(const std::string& path = kPdfPath) const
+    {
+        return foldBlanks(pdfTextOf(pdf(path)));
+    }
+    std::vector<ShownBox::Kind> kinds() const
+    {
+        std::vector<ShownBox::Kind> shown;
+        for (const ShownBox& b : boxes.shown())
+            shown.push_back(b.kind);
+        return shown;
+    }
+};
+
+bool holds(const std::string& haystack, const std::string& needle)
+{
+    return haystack.find(needle) != std::string::npos;
+}
+
+const char* const kPrintItems[] = {"mnuPecatiRekapitulacija", "mnuPecatiListaNaGreski",
+                                   "mnuPecatiPrijava", "mnuRekapitulacijaPdf",
+                                   "mnuListaNaGreskiPdf", "mnuPrijavaPdf"};
+
+} // namespace
+
+TEST_F(PrintTest, TheMenuComesLastAndOffersWhatCanBePrinted)
+{
+    open(fileOf(records(2)));
+    auto* bar = screen->findChild<QMenuBar*>();
+    QStringList menus;
+    for (QAction* menu : bar->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&PREBARUVANJE", "&GRESKI", "P&ecatenje"}));
+    QStringList captions;
+    for (QAction* item : screen->findChild<QMenu*>("mnuPecatenje")->actions())
+        captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(captions, QStringList({"&Rekapitulacija...", "&Lista na greski...",
+                                     "Prijavata na &ekranot...", "-", "Rekapitulacija vo &PDF...",
+                                     "Lista na greski vo P&DF...", "Prijavata vo PD&F..."}));
+
+    // Which items are enabled: recapitulation, list, record; preview and PDF alike.
+    struct Case {
+        const char* what;
+        int records;
+        bool newReport;
+        bool typedAndSaved;
+        std::array<bool, 3> enabled;
+    };
+    const Case cases[] = {
+        {"records", 2, false, false, {true, true, true}},
+        {"no records", 0, false, false, {false, false, false}},
+        {"a new report", 2, true, false, {true, true, false}},
+        {"a new report in an empty file", 0, true, false, {false, false, false}},
+        {"the first report saved", 0, true, true, {true, true, false}},
+    };
+    for (const Case& c : cases) {
+        open(fileOf(records(c.records)));
+        if (c.newReport)
+            click("cmdAddNew");
+        if (c.typedAndSaved) {
+            typeRecord(1);
+            click("cmdRec");
+        }
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(action(kPrintItems[i])->isEnabled(), c.enabled[i % 3]) << c.what << " " << kPrintItems[i];
+    }
+}
+
+TEST_F(PrintTest, EachPdfGoesBesideTheReportUnderItsOwnName)
+{
+    LocaleGuard english(kEnglish);
+    open(fileOf({lineWith(1, {{Field::Denari, "000150000"}}), lineWith(2, {{Field::Denari, "000250050"}})}));
+    click("cmdNext");
+    struct Case {
+        const char* item;
+        const char* title;
+        const char* name;
+        const char* size;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"mnuRekapitulacijaPdf", "Rekapitulacija vo PDF", "PRIJAVA-rekap.pdf", "595 x 842 pts (A4)",
+         {"Zbirna masa za uplata na pridonesi: 4,000.00 Denari", "/a/PRIJAVA.TXT", "6/15/2003",
+          "Vkupno pro~itani slogovi dojaveni na disketa : 2"}},
+        {"mnuListaNaGreskiPdf", "Lista na greski vo PDF", "PRIJAVA-lista.pdf", "595 x 842 pts (A4)",
+         {"PRIJAVA - Lista na greski - strana 1 od 1", "Kontrola na podatocite na datotekata:"}},
+        {"mnuPrijavaPdf", "Prijavata vo PDF", "PRIJAVA-slog-2.pdf", "842 x 595 pts (A4)",
+         {"Nov Covek", "PRIJAVA.TXT - prijava 2 od 2", "6/15/2003", "000250050"}},
+    };
+    for (const Case& c : cases) {
+        boxes.clear();
+        files.files.erase(kPdfPath);
+        if (c.item == std::string("mnuPrijavaPdf"))
+            type(Field::ImePrezime, "Nov Covek"); // not saved: the record prints as shown
+        toPdf(c.item);
+        ASSERT_EQ(boxes.shown().size(), 1u) << c.item;
+        const FileDialogRequest& dialog = boxes.shown()[0].file;
+        EXPECT_EQ(boxes.shown()[0].kind, ShownBox::Kind::SaveFile);
+        EXPECT_EQ(dialog.title, c.title);
+        EXPECT_EQ(dialog.initialFolder, "/a");
+        EXPECT_EQ(dialog.initialName, c.name);
+        EXPECT_EQ(dialog.defaultSuffix, "pdf");
+        EXPECT_EQ(pdfPageCountOf(pdf()), 1) << c.item;
+        EXPECT_EQ(pdfPageSizeOf(pdf()), c.size) << c.item;
+        for (const std::string& text : c.texts)
+            EXPECT_TRUE(holds(pdfText(), text)) << c.item << ": " << text << "\nin\n" << pdfText();
+    }
+    EXPECT_EQ(file(), fileOf({lineWith(1, {{Field::Denari, "000150000"}}),
+                              lineWith(2, {{Field::Denari, "000250050"}})}));
+}
+
+TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
+{
+    open(fileOf(records(3)));
+    std::vector<std::string> many(200, "000001 ,x");
+    std::string list = errorListHeader("/a/PRIJAVA");
+    for (const std::string& line : many)
+        list += line + "\r\n";
+    files.files[kListPath] = list;
+
+    // The save dialog cancelled.
+    toPdf("mnuRekapitulacijaPdf", "");
+    EXPECT_EQ(pdf(), "");
+    // The drawing cancelled from its progress box: the old file stays.
+    files.files[kPdfPath] = "old";
+    printing.cancelAt(61);
+    toPdf("mnuListaNaGreskiPdf");
+    EXPECT_EQ(pdf(), "old");
+    ASSERT_EQ(printing.progresses().size(), 1u);
+    EXPECT_EQ(printing.progresses()[0].maximum, 213);
+    EXPECT_EQ(printing.lastSteps()[0], 61);
+    // Not written (a full disk): the platform's message naming the file.
+    boxes.clear();
+    files.writeRoom = 1000;
+    toPdf("mnuPrijavaPdf");
+    EXPECT_EQ(pdf(), "old");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/out.pdf: No space left on device"});
+    // Without a list, what the list window says; no dialog.
+    boxes.clear();
+    files.files.erase(kListPath);
+    action("mnuPecatiListaNaGreski")->trigger();
+    action("mnuListaNaGreskiPdf")->trigger();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    for (const ShownBox& shown : boxes.shown())
+        EXPECT_TRUE(isBox(shown, "KONTROLA", kNoErrorListMessage, Icon::Information));
+    EXPECT_TRUE(printing.previews().empty());
+}
+
+TEST_F(PrintTest, ThePreviewShowsTheDocumentAndItsPrintToFileIsASafeSave)
+{
+    open(fileOf(records(3)));
+    click("cmdLast");
+    // Printed to a file from the preview's print dialog, in the layout chosen there.
+    printing.answerPreview({PrintOutcome::Kind::ToFile, "/a/printed.pdf", a4Page(QPageLayout::Portrait)});
+    action("mnuPecatiPrijava")->trigger();
+    action("mnuPecatiRekapitulacija")->trigger();
+    action("mnuPecatiListaNaGreski")->trigger();
+    ASSERT_EQ(printing.previews().size(), 3u);
+    struct Expected {
+        const char* title;
+        QPageLayout::Orientation orientation;
+        const char* text;
+    };
+    const Expected expected[] = {
+        {"PRIJAVA - prijava 3", QPageLayout::Landscape, "PRIJAVA.TXT - prijava 3 od 3"},
+        {"PRIJAVA - Rekapitulacija", QPageLayout::Portrait, "REKAPITULACIJA:"},
+        {"PRIJAVA - Lista na greski", QPageLayout::Portrait, "PRIJAVA - Lista na greski - strana 1 od 1"},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const ShownPreview& shown = printing.previews()[i];
+        EXPECT_EQ(shown.title, expected[i].title);
+        EXPECT_EQ(shown.layout.orientation(), expected[i].orientation) << shown.title;
+        EXPECT_EQ(pdfPageCount(shown.pdf), 1) << shown.title;
+        EXPECT_TRUE(holds(foldBlanks(dorvik::testing::pdfText(shown.pdf)), expected[i].text)) << shown.title;
+    }
+    // The file printed to: the record, on the page chosen in the dialog.
+    EXPECT_EQ(pdfPageSizeOf(pdf("/a/printed.pdf")), "595 x 842 pts (A4)");
+    EXPECT_TRUE(holds(pdfText("/a/printed.pdf"), "PRIJAVA.TXT - prijava 3 od 3"));
+    EXPECT_EQ(files.files.size(), 3u); // the report, its list and the printed file
+
+    // A preview whose drawing was cancelled writes nothing either.
+    printing.cancelAt(1);
+    printing.answerPreview({PrintOutcome::Kind::ToFile, "/a/cancelled.pdf", a4Page(QPageLayout::Portrait)});
+    action("mnuPecatiListaNaGreski")->trigger();
+    EXPECT_FALSE(printing.previews().back().drawn);
+    EXPECT_EQ(files.files.count("/a/cancelled.pdf"), 0u);
+}
+
+TEST_F(PrintTest, TheRecapitulationIsPrintedFromTheFileAsSaved)
+{
+    LocaleGuard english(kEnglish);
+    open(fileOf(records(2)));
+    type(Field::Denari, "000990000");
+    // No: nothing printed, nothing saved.
+    boxes.answer(Answer::No);
+    action("mnuPecatiRekapitulacija")->trigger();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(isBox(boxes.shown()[0], kAppTitle, kPrintUnsavedQuestion, Icon::None, Buttons::YesNo,
+                      Answer::Yes));
+    EXPECT_TRUE(printing.previews().empty());
+    EXPECT_EQ(file(), fileOf(records(2)));
+    // Yes: saved first, then printed with the new amount.
+    boxes.answer(Answer::Yes);
+    action("mnuRekapitulacijaPdf")->trigger();
+    EXPECT_EQ(file(), fileOf({lineWith(1, {{Field::Denari, "000990000"}}), recordLine(2)}));
+    EXPECT_EQ(kinds(), (std::vector<ShownBox::Kind>{ShownBox::Kind::Message, ShownBox::Kind::Message,
+                                                    ShownBox::Kind::SaveFile}));
+}
+
+TEST_F(PrintTest, TheRecapitulationWindowPrintsWithCtrlPAndItsMenu)
+{
+    open(fileOf(records(2)));
+    click("cmdRekap");
+    frmRekapitular* window = screen->rekapitular();
+    ASSERT_NE(window, nullptr);
+    QStringList captions;
+    for (QAction* item : window->actions())
+        captions << item->text();
+    EXPECT_EQ(captions, QStringList({"&Rekapitulacija...", "Rekapitulacija vo &PDF..."}));
+    EXPECT_EQ(window->contextMenuPolicy(), Qt::ActionsContextMenu);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(printing.previews().size(), 1u);
+    EXPECT_EQ(printing.previews()[0].title, "PRIJAVA - Rekapitulacija");
+    boxes.answerFile(kPdfPath);
+    window->mnuPecatiPdf->trigger();
+    EXPECT_EQ(pdfPageCountOf(pdf()), 1);
+}
