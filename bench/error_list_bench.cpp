@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/qt_file_system.h"
 #include "platform/user_boxes.h"
+#include "report_generator.h"
 #include "review/error_list_window.h"
 #include "review/frm_kontrola.h"
 #include "screen_bench.h"
@@ -46,16 +47,7 @@ int main(int argc, char** argv)
     const ErrorListName name = errorListName(report);
     {
         std::ofstream(report, std::ios::binary) << std::string(147, '0') << "\r\n";
-        std::ofstream list(name.path, std::ios::binary);
-        list << errorListHeader(name.stem);
-        std::string line;
-        for (int record = 1; record <= 32767; ++record) {
-            line.clear();
-            appendRecordPrefix(line, record);
-            line += "1111111191 Gr. mod 10 ,04       Gr. godina ,2089  Pogolem broj na casovi,";
-            list << line << "\r\n";
-        }
-        list << kErrorListFooter;
+        std::ofstream(name.path, std::ios::binary) << bench::generateFullErrorList(name.stem);
     }
 
     SilentBoxes boxes;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "check/check_digits.h"
+#include "check/error_list.h"
 
 #include <random>
 #include <string>
@@ -150,6 +151,18 @@ inline std::string generateReport(int records, int faultyPercent)
         bytes += "\r\n";
     }
     return bytes;
+}
+
+// The error list of a file whose every record has three findings, as the
+// check run writes it: 32767 record lines between its header and footer.
+inline std::string generateFullErrorList(std::string_view stem)
+{
+    std::string list = errorListHeader(stem);
+    for (int record = 1; record <= 32767; ++record) {
+        appendRecordPrefix(list, record);
+        list += "1111111191 Gr. mod 10 ,04       Gr. godina ,2089  Pogolem broj na casovi,\r\n";
+    }
+    return list + std::string(kErrorListFooter);
 }
 
 } // namespace dorvik::bench

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -19,6 +20,15 @@ inline double milliseconds(const std::function<void()>& run)
     const auto start = std::chrono::steady_clock::now();
     run();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The processor time the step took in this process, which other work on a
+// shared machine does not stretch as it does the time on the clock.
+inline double cpuMilliseconds(const std::function<void()>& run)
+{
+    const std::clock_t start = std::clock();
+    run();
+    return double(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC;
 }
 
 inline double median(std::vector<double> values)
