@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -36,19 +37,22 @@ double pitch(const QPaintDevice& device, const QFont& font)
     return pointsOn(device, kPitchPoints * font.pointSizeF() / kFontPoints);
 }
 
-// Draws rows as runs of glyphs at the font's fixed advance: a monospaced
-// font needs no shaping, and laying each row out as text takes most of the
-// time of a long list. The PDF holds every glyph with its own position, so
-// what saves time there is fewer glyphs and shorter numbers: the blanks
-// after the first of a run are left out (the glyphs after them keep their
-// columns), and on a fine device the advance is a whole number of dots. A
-// row with a character the font lacks is drawn as text, which finds the
-// character in another font.
+// Draws rows into a PDF as runs of glyphs at the font's fixed advance: a
+// monospaced font needs no shaping, and laying each row out as text takes
+// most of the time of a long list. The PDF holds every glyph with its own
+// position, so what saves time there is fewer glyphs and shorter numbers:
+// the blanks after the first of a run are left out (the glyphs after them
+// keep their columns), and on a fine device the advance is a whole number of
+// dots. Other devices get text: the print preview records each glyph run
+// with its font, a hundred times slower than text. So does a row with a
+// character the font lacks, where text finds the character in another font.
 class RowPainter {
 public:
     RowPainter(QPainter& painter, const QFont& font)
         : painter_(painter), font_(font), raw_(QRawFont::fromFont(font))
     {
+        if (painter.paintEngine()->type() != QPaintEngine::Pdf)
+            return;
         raw_.setPixelSize(pointsOn(*painter.device(), font.pointSizeF()));
         const QList<quint32> m = raw_.glyphIndexesForString(QStringLiteral("M"));
         if (raw_.isValid() && !m.isEmpty())
@@ -59,8 +63,8 @@ public:
 
     void draw(QPointF baseline, const QString& row)
     {
-        const QList<quint32> all = raw_.glyphIndexesForString(row);
-        if (advance_ <= 0 || all.size() != row.size() || all.contains(0)) {
+        const QList<quint32> all = advance_ > 0 ? raw_.glyphIndexesForString(row) : QList<quint32>();
+        if (all.size() != row.size() || all.contains(0)) {
             painter_.setFont(font_);
             painter_.drawText(baseline, row);
             return;
