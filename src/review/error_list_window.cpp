@@ -68,7 +68,7 @@ std::optional<ReadResult> readErrorList(FileSystem& files, UserBoxes& boxes, con
     if (read.status.missing)
         tell(boxes, kNoErrorListMessage, Icon::Information, "KONTROLA");
     else
-        tell(boxes, read.status.error);
+        tell(boxes, namedFailure(path, read.status.error));
     return std::nullopt;
 }
 

@@ -491,7 +491,7 @@ void frmKontrola::check()
 {
     if (busy_ || !reviewMode())
         return;
-    if (!checkWhatIsOnTheDisk())
+    if (!checkWhatIsOnTheDisk(kSaveBeforeCheckQuestion))
         return;
     busy_ = true;
     menuBar_->setEnabled(false);
@@ -534,16 +534,17 @@ void frmKontrola::check()
             presentErrorList();
 }
 
-bool frmKontrola::checkWhatIsOnTheDisk()
+bool frmKontrola::checkWhatIsOnTheDisk(const char* question)
 {
     if (store_->hasUnsavedChanges()) {
-        MessageRequest question;
-        question.text = kSaveBeforeCheckQuestion;
-        question.buttons = Buttons::YesNo;
-        question.defaultButton = Answer::Yes;
-        return services().boxes.message(question) == Answer::Yes && saveNow();
+        MessageRequest ask;
+        ask.text = question;
+        ask.buttons = Buttons::YesNo;
+        ask.defaultButton = Answer::Yes;
+        return services().boxes.message(ask) == Answer::Yes && saveNow();
     }
-    if (store_->changedOnDisk()) {
+    // A new report waiting in the boxes keeps the counters as they are.
+    if (reviewMode() && store_->changedOnDisk()) {
         // Another window or program wrote the file; with nothing here to
         // lose, the screen takes the file as it is now.
         store_->reload();
@@ -646,14 +647,9 @@ void frmKontrola::print(PrintedDocument document, PrintTarget target)
         return;
     // The recapitulation is signed and handed in with the file: it must be
     // the file's.
-    if (document == PrintedDocument::Recapitulation && store_->hasUnsavedChanges()) {
-        MessageRequest question;
-        question.text = kPrintUnsavedQuestion;
-        question.buttons = Buttons::YesNo;
-        question.defaultButton = Answer::Yes;
-        if (services().boxes.message(question) != Answer::Yes || !saveNow())
-            return;
-    }
+    if (document == PrintedDocument::Recapitulation
+        && !checkWhatIsOnTheDisk(kSaveBeforeRecapitulationQuestion))
+        return;
     busy_ = true;
     const PrintContext context{services(), store_->fileName()};
     switch (document) {

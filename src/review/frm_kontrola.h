@@ -92,10 +92,11 @@ private:
     // Before a new report is left: true once a typed one is saved, or the
     // user gave it up; false when it stays.
     bool newReportSettled();
-    // Before a check run: the run is to check the file as it is on the
-    // disk, so unsaved corrections are saved first (or no run), and a file
-    // another window or program changed is read anew. False: no run.
-    bool checkWhatIsOnTheDisk();
+    // Before a check run or a printed recapitulation, which are to be the
+    // file's as it is on the disk: unsaved corrections are saved first after
+    // the question (or nothing is done), and in review mode a file another
+    // window or program changed is read anew. False: nothing is to be done.
+    bool checkWhatIsOnTheDisk(const char* question);
     // Reads the list into its window (made on first use); false after
     // telling the user why not.
     bool loadErrorList();

@@ -58,7 +58,7 @@ void writePdf(const PrintContext& context, const std::string& path, const Docume
         return; // cancelled: nothing is written
     if (const auto error = writeWhole(context.services.files, path,
                                       std::string_view(bytes->constData(), bytes->size())))
-        tell(context.services.boxes, path + ": " + *error);
+        tell(context.services.boxes, namedFailure(path, *error));
 }
 
 void deliver(const PrintContext& context, PrintTarget target, const Document& document)

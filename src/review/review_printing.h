@@ -19,7 +19,9 @@ class Recordset;
 enum class PrintedDocument { Recapitulation, ErrorList, Record };
 enum class PrintTarget { Preview, Pdf };
 
-inline constexpr const char* kPrintUnsavedQuestion =
+// Before a recapitulation is printed from a file with corrections not yet
+// saved: it is printed from the file on the disk.
+inline constexpr const char* kSaveBeforeRecapitulationQuestion =
     "Promenite vo prijavite ne se snimeni. Rekapitulacijata se pecati od datotekata na diskot. "
     "Dali da se snimat prvo?";
 

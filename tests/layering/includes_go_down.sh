@@ -6,7 +6,7 @@
 #
 # Each folder of src/ is a layer; a file may include its own layer's headers
 # and those of the layers below it, nothing else:
-#   app -> review, entry -> shell -> check -> data -> platform
+#   app -> review, entry -> print -> shell -> check -> data -> platform
 #   cli (the batch programs) -> check -> data -> platform
 set -u
 src=$1/src
@@ -16,9 +16,10 @@ declare -A below=(
   [check]="data platform"
   [cli]="check data platform"
   [shell]="check data platform"
-  [review]="shell check data platform"
+  [print]="shell check data platform"
+  [review]="print shell check data platform"
   [entry]="shell check data platform"
-  [app]="review entry shell check data platform"
+  [app]="review entry print shell check data platform"
 )
 # Standard C++ only: the core, the batch programs, and the platform's
 # interfaces with the system's implementations of them.

@@ -230,7 +230,7 @@ TEST_F(PrintTest, TheRecapitulationIsPrintedFromTheFileAsSaved)
     boxes.answer(Answer::No);
     action("mnuPecatiRekapitulacija")->trigger();
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_TRUE(isBox(boxes.shown()[0], kAppTitle, kPrintUnsavedQuestion, Icon::None, Buttons::YesNo,
+    EXPECT_TRUE(isBox(boxes.shown()[0], kAppTitle, kSaveBeforeRecapitulationQuestion, Icon::None, Buttons::YesNo,
                       Answer::Yes));
     EXPECT_TRUE(printing.previews().empty());
     EXPECT_EQ(file(), fileOf(records(2)));
