@@ -170,8 +170,14 @@ TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
     toPdf("mnuPrijavaPdf");
     EXPECT_EQ(pdf(), "old");
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/out.pdf: No space left on device"});
-    // Without a list, what the list window says; no dialog.
+    // A list that cannot be read: the platform's message naming it; no dialog.
     boxes.clear();
+    files.failReadAfterBlocks = 0;
+    action("mnuListaNaGreskiPdf")->trigger();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/PRIJAVA.err: Input/output error"});
+    // Without a list, what the list window says.
+    boxes.clear();
+    files.failReadAfterBlocks = -1;
     files.files.erase(kListPath);
     action("mnuPecatiListaNaGreski")->trigger();
     action("mnuListaNaGreskiPdf")->trigger();
