@@ -47,10 +47,16 @@ std::string pdfPageSize(const std::string& path)
     return infoLine(path, "Page size:");
 }
 
-std::string pdfText(const std::string& path)
+std::string pdfText(const std::string& path, int first, int last)
 {
     // In the page's layout: a line of the page is a line of the text.
-    return run("pdftotext", {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+    QStringList arguments{QStringLiteral("-layout")};
+    if (first > 0)
+        arguments << QStringLiteral("-f") << QString::number(first);
+    if (last > 0)
+        arguments << QStringLiteral("-l") << QString::number(last);
+    arguments << QString::fromStdString(path) << QStringLiteral("-");
+    return run("pdftotext", arguments);
 }
 
 int pdfPageCountOf(std::string_view bytes)
@@ -67,11 +73,11 @@ std::string pdfPageSizeOf(std::string_view bytes)
     return pdfPageSize(dir.file("document.pdf"));
 }
 
-std::string pdfTextOf(std::string_view bytes)
+std::string pdfTextOf(std::string_view bytes, int first, int last)
 {
     TempDir dir;
     writeBytes(dir.file("document.pdf"), bytes);
-    return pdfText(dir.file("document.pdf"));
+    return pdfText(dir.file("document.pdf"), first, last);
 }
 
 std::string foldBlanks(std::string_view text)
