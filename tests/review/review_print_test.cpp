@@ -169,12 +169,12 @@ TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
     files.writeRoom = 1000;
     toPdf("mnuPrijavaPdf");
     EXPECT_EQ(pdf(), "old");
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/out.pdf: No space left on device"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/out.pdf: nema mesto na diskot"});
     // A list that cannot be read: the platform's message naming it; no dialog.
     boxes.clear();
     files.failReadAfterBlocks = 0;
     action("mnuListaNaGreskiPdf")->trigger();
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/PRIJAVA.err: Input/output error"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/PRIJAVA.err: greska pri citanje ili zapisuvanje na diskot"});
     // Without a list, what the list window says.
     boxes.clear();
     files.failReadAfterBlocks = -1;
