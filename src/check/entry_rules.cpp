@@ -20,6 +20,44 @@ bool periodPasses(std::string_view period)
     return day > "00" && day <= "31" && month > "00" && month <= "12";
 }
 
+IdentifierVerdict checkIdentifier(Field field, std::string_view number,
+                                  const CheckDigitContext& context, std::int16_t& faultCode)
+{
+    bool digits = true;
+    switch (field) {
+    case Field::LicenBroj: {
+        if (number == "0000000000")
+            return IdentifierVerdict::Passes;
+        // "0" and the first nine characters, then "000" and all ten.
+        std::string luhnText = "0";
+        luhnText.append(number.substr(0, 9));
+        digits = KontrolaMod10(context, luhnText, "LB", faultCode);
+        if (faultCode == kFaultLbMod10)
+            return IdentifierVerdict::Fails;
+        std::string mod11Text = "000";
+        mod11Text.append(number);
+        digits = KontrolaMod11(context, mod11Text, "LB", faultCode) && digits;
+        if (faultCode == kFaultLbMod11)
+            return IdentifierVerdict::Fails;
+        break;
+    }
+    case Field::MaticenBroj:
+        digits = KontrolaMod11(context, number, "MB", faultCode);
+        // Thirteen zeros pass the arithmetic but are no master number.
+        if (number == "0000000000000" || faultCode == kFaultMbMod11)
+            return IdentifierVerdict::Fails;
+        break;
+    case Field::RegistarskiBroj:
+        digits = KontrolaMod10(context, number, "RB", faultCode);
+        if (faultCode == kFaultRbMod10)
+            return IdentifierVerdict::Fails;
+        break;
+    default:
+        break;
+    }
+    return digits ? IdentifierVerdict::Passes : IdentifierVerdict::NotDigits;
+}
+
 std::optional<Field> firstIncompleteField(const ReportTexts& texts)
 {
     for (Field f : kTypingOrder) {

@@ -3,6 +3,7 @@
 // before it is appended to the file. Bytes in, verdicts out.
 #pragma once
 
+#include "check/check_digits.h"
 #include "data/report_record.h"
 
 #include <array>
@@ -48,6 +49,22 @@ bool yearPasses(std::string_view year, std::string_view currentYear);
 // Day (first two characters) within "01".."31" and month (last two) within
 // "01".."12", compared as texts.
 bool periodPasses(std::string_view period);
+
+// What the immediate check of a full identifier box found.
+enum class IdentifierVerdict {
+    Passes,
+    Fails,     // the box is wiped
+    NotDigits, // a routine met a character that is not a digit; no fault code
+};
+
+// The immediate check of a full personal, master or registration number, as
+// the entry screen runs it when the box is full: ten zeros pass as a personal
+// number, which otherwise must pass modulus 10 and then modulus 11; a master
+// number modulus 11 and not thirteen zeros; a registration number modulus 10.
+// The routines report a failure through the context (message, box painted)
+// and set faultCode. Any other field passes.
+IdentifierVerdict checkIdentifier(Field field, std::string_view number,
+                                  const CheckDigitContext& context, std::int16_t& faultCode);
 
 // The boxes' texts as bytes, in field order; nothing where a box holds a
 // character outside the code page.

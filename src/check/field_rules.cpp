@@ -3,6 +3,7 @@
 #include "check/check_digits.h"
 #include "check/numeric_text.h"
 #include "check/quiet_record.h"
+#include "check/service_length.h"
 #include "platform/user_boxes.h"
 
 #include <cstring>
@@ -347,49 +348,11 @@ bool FieldRules::periodAgainstMonths()
         || !number(part(to, 0, 2), to, endDay) || !number(part(to, 2, 2), to, endMonth))
         return false;
 
-    std::int64_t sd = 31 - startDay;
-    int c1 = 0;
-    if (sd >= 30) {
-        sd = 0;
-        c1 = 1;
-    }
-    const std::int64_t sm = startMonth + 1;
-    std::int64_t ed = endDay;
-    int c2 = 0;
-    if (ed >= 30) {
-        ed = 0;
-        c2 = 1;
-    }
-    const std::int64_t em = endMonth - 1;
-    std::int64_t days = sd + ed;
-    int c3 = 0;
-    if (days >= 30) {
-        days -= 30;
-        c3 = 1;
-    }
-    const std::int64_t months = (em - sm) + c1 + c2 + c3 + 1;
+    const ServiceLength length = serviceLength(startDay, startMonth, endDay, endMonth);
+    const std::int64_t days = length.days;
+    const std::string computedMonths = length.monthsText();
 
-    // The computed months as text, "0" in front of a single character.
-    char buffer[24];
-    std::size_t length = 0;
-    {
-        char digits[24];
-        std::size_t n = 0;
-        std::int64_t v = months < 0 ? -months : months;
-        do {
-            digits[n++] = static_cast<char>('0' + v % 10);
-            v /= 10;
-        } while (v > 0);
-        if (months < 0)
-            digits[n++] = '-';
-        if (n == 1)
-            buffer[length++] = '0';
-        while (n > 0)
-            buffer[length++] = digits[--n];
-    }
-    const std::string_view computedMonths(buffer, length);
-
-    if (same(part(mesec_, 0, 2), computedMonths.substr(0, 2))) {
+    if (same(part(mesec_, 0, 2), std::string_view(computedMonths).substr(0, 2))) {
         std::int64_t mesecDays;
         if (!number(part(mesec_, 2, 2), mesec_, mesecDays))
             return false;

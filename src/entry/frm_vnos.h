@@ -81,9 +81,7 @@ private:
     void advance();
     void checkYear();
     void checkPeriod(Field field);
-    void checkLicenBroj();
-    void checkMaticenBroj();
-    void checkRegBroj();
+    void checkIdentifier(Field field);
     void failWithMessage(Field field, const char* text);
     void wipe(Field field);
 

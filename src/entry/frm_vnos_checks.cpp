@@ -1,7 +1,6 @@
 // The immediate checks of the entry screen and the plain focus advance: each
 // runs as its box's text changes, when the text has the field's full width.
 
-#include "check/check_digits.h"
 #include "check/entry_rules.h"
 #include "entry/frm_vnos.h"
 #include "entry/focus_step.h"
@@ -23,13 +22,9 @@ void frmVnos::onBoxChanged(Field field)
         checkYear();
         break;
     case Field::LicenBroj:
-        checkLicenBroj();
-        break;
     case Field::MaticenBroj:
-        checkMaticenBroj();
-        break;
     case Field::RegistarskiBroj:
-        checkRegBroj();
+        checkIdentifier(field);
         break;
     case Field::PeriodOd:
     case Field::PeriodDo:
@@ -63,49 +58,14 @@ void frmVnos::checkPeriod(Field field)
         failWithMessage(field, kPeriodMessage);
 }
 
-void frmVnos::checkLicenBroj()
-{
-    const std::string number = fieldText(Field::LicenBroj);
-    if (number == "0000000000") {
-        advance();
-        return;
-    }
-    const CheckDigitContext context{*this, services().boxes, NonDigit::TellUser};
-    // Built step by step: GCC 12 at -O3 mistakes "0" + substr for an overlap.
-    std::string luhnText = "0";
-    luhnText.append(number, 0, 9);
-    KontrolaMod10(context, luhnText, "LB", faultCode_);
-    if (faultCode_ == kFaultLbMod10) {
-        wipe(Field::LicenBroj);
-        return;
-    }
-    std::string mod11Text = "000";
-    mod11Text += number;
-    KontrolaMod11(context, mod11Text, "LB", faultCode_);
-    if (faultCode_ == kFaultLbMod11)
-        wipe(Field::LicenBroj);
-    else
-        advance();
-}
-
-void frmVnos::checkMaticenBroj()
-{
-    const std::string number = fieldText(Field::MaticenBroj);
-    const CheckDigitContext context{*this, services().boxes, NonDigit::TellUser};
-    KontrolaMod11(context, number, "MB", faultCode_);
-    // Thirteen zeros pass the arithmetic but are no master number.
-    if (number == "0000000000000" || faultCode_ == kFaultMbMod11)
-        wipe(Field::MaticenBroj);
-    else
-        advance();
-}
-
-void frmVnos::checkRegBroj()
+void frmVnos::checkIdentifier(Field field)
 {
     const CheckDigitContext context{*this, services().boxes, NonDigit::TellUser};
-    KontrolaMod10(context, fieldText(Field::RegistarskiBroj), "RB", faultCode_);
-    if (faultCode_ == kFaultRbMod10)
-        wipe(Field::RegistarskiBroj);
+    // A number with a character that is not a digit is told about, and
+    // neither wiped nor kept from moving on.
+    if (dorvik::checkIdentifier(field, fieldText(field), context, faultCode_)
+        == IdentifierVerdict::Fails)
+        wipe(field);
     else
         advance();
 }
