@@ -254,4 +254,21 @@ bool CustomerDataSource::WriteToFile()
     return true;
 }
 
+bool CustomerDataSource::AppendAndWrite(const std::vector<ReportRecord>& records)
+{
+    RecordTable& table = rsCustomers.records_;
+    if (rsCustomers.pendingNew_ || table.size() + records.size() > static_cast<std::size_t>(kMaxRecords))
+        return false;
+    const std::size_t before = table.size();
+    const bool changedBefore = rsCustomers.changed_;
+    table.insert(table.end(), records.begin(), records.end());
+    rsCustomers.changed_ = true;
+    if (WriteToFile())
+        return true;
+    table.erase(table.begin() + static_cast<std::ptrdiff_t>(before), table.end());
+    rsCustomers.changed_ = changedBefore;
+    rsCustomers.setCursor(rsCustomers.RecordCount());
+    return false;
+}
+
 } // namespace dorvik

@@ -74,6 +74,13 @@ public:
     // was refused, declined or failed; the table is then as it was. After a
     // write, successful or not, the cursor stands after the last record.
     bool WriteToFile();
+    // Appends the records after the last one and rewrites the file as
+    // WriteToFile does. When that write is refused, declined or fails, the
+    // records leave the table again, so the table is the file as it was.
+    // Refused at once (false, nothing written, nothing told) when the table
+    // would then hold more than kMaxRecords records, or a new record is
+    // pending.
+    bool AppendAndWrite(const std::vector<ReportRecord>& records);
     // What the last successful WriteToFile did.
     const SaveOutcome& lastSave() const { return lastSave_; }
     // Whether records were added or changed since the last load or save.

@@ -42,9 +42,17 @@ inline constexpr std::array<std::int16_t, kFieldCount> FieldOffsets = [] {
 }();
 static_assert(FieldOffsets[kFieldCount - 1] + FieldWidths[kFieldCount - 1] == kRecordLength);
 
+// The fields' names, in file order: what the import's headers, options and
+// messages call them.
+inline constexpr std::array<std::string_view, kFieldCount> FieldNames = {
+    "Godina",    "LicenBroj", "MaticenBroj", "RegistarskiBroj", "ImePrezime",
+    "Firma",     "PeriodOd",  "PeriodDo",    "Mesec",           "VkRabCasovi",
+    "Denari",    "Boleduvanje", "EfektStaz", "StepenZgolem",    "SifraStaz"};
+
 constexpr int fieldWidth(Field f) { return FieldWidths[static_cast<int>(f)]; }
 constexpr int fieldOffset(Field f) { return FieldOffsets[static_cast<int>(f)]; }
 constexpr Field fieldAt(int index) { return static_cast<Field>(index); }
+constexpr std::string_view fieldName(Field f) { return FieldNames[static_cast<int>(f)]; }
 
 // A record is held as its line of 147 bytes plus a mark of which fields hold
 // a value. A stored value is always blank-padded to its field's width.

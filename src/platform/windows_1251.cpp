@@ -1,5 +1,7 @@
 #include "platform/windows_1251.h"
 
+#include "platform/utf8.h"
+
 #include <array>
 
 namespace dorvik {
@@ -49,17 +51,7 @@ std::string windows1251ToUtf8(std::string_view bytes)
     std::string text;
     text.reserve(bytes.size());
     for (const char b : bytes) {
-        const char16_t c = windows1251ToUnicode(static_cast<unsigned char>(b));
-        if (c < 0x80) {
-            text.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            text.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
+        appendUtf8(text, windows1251ToUnicode(static_cast<unsigned char>(b)));
     }
     return text;
 }

@@ -1,0 +1,99 @@
+#include "import/xml_reader.h"
+
+#include "import/zip_archive.h"
+
+#include <expat.h>
+
+#include <memory>
+
+namespace dorvik::import {
+
+namespace {
+
+// Expat names namespaced elements "URI\x01local".
+constexpr char kSeparator = '\x01';
+
+std::string_view localName(const char* name)
+{
+    const std::string_view full(name);
+    const std::size_t cut = full.rfind(kSeparator);
+    return cut == std::string_view::npos ? full : full.substr(cut + 1);
+}
+
+struct Reading {
+    XmlHandler& handler;
+    XML_Parser parser;
+    bool doctype = false;
+};
+
+void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attributes)
+{
+    static_cast<Reading*>(data)->handler.start(localName(name), attributes);
+}
+
+void XMLCALL onEnd(void* data, const XML_Char* name)
+{
+    static_cast<Reading*>(data)->handler.end(localName(name));
+}
+
+void XMLCALL onText(void* data, const XML_Char* text, int length)
+{
+    static_cast<Reading*>(data)->handler.text(std::string_view(text, static_cast<std::size_t>(length)));
+}
+
+void XMLCALL onDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int)
+{
+    auto* reading = static_cast<Reading*>(data);
+    reading->doctype = true;
+    XML_StopParser(reading->parser, XML_FALSE);
+}
+
+} // namespace
+
+const char* attribute(const char** attributes, std::string_view name)
+{
+    for (const char** a = attributes; a && *a; a += 2)
+        if (localName(*a) == name)
+            return a[1];
+    return nullptr;
+}
+
+std::string readXml(ZipArchive& archive, const std::string& entry, XmlHandler& handler)
+{
+    const std::unique_ptr<XML_ParserStruct, void (*)(XML_Parser)> parser(
+        XML_ParserCreateNS(nullptr, kSeparator), XML_ParserFree);
+    if (!parser)
+        return "Nema dovolno memorija za citanje na tabelata.";
+    Reading reading{handler, parser.get()};
+    XML_SetUserData(parser.get(), &reading);
+    XML_SetElementHandler(parser.get(), onStart, onEnd);
+    XML_SetCharacterDataHandler(parser.get(), onText);
+    XML_SetStartDoctypeDeclHandler(parser.get(), onDoctype);
+
+    bool broken = false;
+    auto parse = [&](std::string_view block, bool last) {
+        broken = XML_Parse(parser.get(), block.data(), static_cast<int>(block.size()), last)
+                 == XML_STATUS_ERROR;
+        return !broken;
+    };
+    bool stopped = false;
+    const std::string failure = archive.read(entry, [&](std::string_view block) {
+        if (!parse(block, false))
+            return false;
+        stopped = !handler.more();
+        return !stopped;
+    });
+    if (!failure.empty())
+        return failure;
+    if (!broken && !stopped)
+        parse({}, true);
+    if (!broken)
+        return {};
+    if (reading.doctype)
+        return "Tabelata ima deklaracija na tip na dokument (" + entry + ") i ne se cita.";
+    return "Tabelata e ostetena (" + entry + ", red "
+           + std::to_string(XML_GetCurrentLineNumber(parser.get())) + "): "
+           + XML_ErrorString(XML_GetErrorCode(parser.get())) + ".";
+}
+
+} // namespace dorvik::import
