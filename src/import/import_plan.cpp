@@ -3,6 +3,7 @@
 #include "check/entry_rules.h"
 #include "platform/user_boxes.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -66,6 +67,10 @@ public:
         }
         normaliseAll();
         checkAsEntry();
+        // In the order of the fields, as the report form shows them.
+        std::stable_sort(r.problems.begin(), r.problems.end(), [](const RowProblem& a, const RowProblem& b) {
+            return static_cast<int>(*a.field) < static_cast<int>(*b.field);
+        });
         r.status = r.problems.empty() ? RowStatus::Good : RowStatus::Failed;
         return r;
     }

@@ -7,7 +7,8 @@ namespace dorvik::import {
 bool looksLikeHeader(const SheetRow& row)
 {
     for (const SheetCell& cell : row.cells)
-        if (!cell.number && fieldOfHeader(cell.text))
+        if (!cell.number
+            && (fieldOfHeader(cell.text) || isSurnameHeader(cell.text) || isGivenNameHeader(cell.text)))
             return true;
     return false;
 }

@@ -33,7 +33,8 @@ struct Mapping {
     friend bool operator==(const Mapping&, const Mapping&) = default;
 };
 
-// A first row is a header when one of its cells names a field.
+// A first row is a header when one of its cells names a field (or half
+// of the name).
 bool looksLikeHeader(const SheetRow& row);
 
 // The columns the header names: a field's first column by name or alias;

@@ -1,0 +1,204 @@
+// Workbooks: files saved by two real writers, and the shapes of their XML
+// that writers differ in; what is refused, and why.
+#include "import/sheet_file.h"
+#include "import/zip_archive.h"
+#include "import/ods_sheet.h"
+#include "temp_dir.h"
+#include "zip_maker.h"
+
+#include <gtest/gtest.h>
+
+using namespace dorvik::import;
+using dorvik::testing::readBytes;
+using dorvik::testing::zipOf;
+
+namespace {
+
+std::string cells(const SheetRow& row)
+{
+    std::string text = std::to_string(row.number) + ":";
+    for (std::size_t c = 0; c < row.cells.size(); ++c)
+        text += (c ? "|" : "") + row.cells[c].text + (row.cells[c].number ? "#" : "");
+    return text;
+}
+
+std::vector<std::string> rowsOf(const Sheet& sheet)
+{
+    std::vector<std::string> rows;
+    for (const SheetRow& row : sheet.rows)
+        rows.push_back(cells(row));
+    return rows;
+}
+
+const std::string kPetrovski = "\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2\xD1\x81\xD0\xBA\xD0\xB8";
+const std::string kPetar = "\xD0\x9F\xD0\xB5\xD1\x82\xD0\xB0\xD1\x80";
+
+std::string xlsx(const std::string& sheetData, const std::string& shared = {})
+{
+    std::vector<std::pair<std::string, std::string>> entries = {
+        {"xl/workbook.xml",
+         "<workbook xmlns='http://schemas.openxmlformats.org/spreadsheetml/2006/main' "
+         "xmlns:r='http://schemas.openxmlformats.org/officeDocument/2006/relationships'><sheets>"
+         "<sheet name='Prv' sheetId='2' r:id='rId7'/><sheet name='Vtor' sheetId='1' r:id='rId1'/>"
+         "</sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships xmlns='http://schemas.openxmlformats.org/package/2006/relationships'>"
+         "<Relationship Id='rId1' Type='http://x/worksheet' Target='worksheets/sheet1.xml'/>"
+         "<Relationship Id='rId7' Type='http://x/worksheet' Target='/xl/worksheets/prv.xml'/>"
+         "<Relationship Id='rId9' Type='http://x/sharedStrings' Target='strings.xml'/>"
+         "</Relationships>"},
+        {"xl/worksheets/sheet1.xml", "<worksheet><sheetData><row r='1'><c><v>9</v></c></row></sheetData></worksheet>"},
+        {"xl/worksheets/prv.xml",
+         "<x:worksheet xmlns:x='http://schemas.openxmlformats.org/spreadsheetml/2006/main'><x:sheetData>"
+             + sheetData + "</x:sheetData></x:worksheet>"},
+    };
+    if (!shared.empty())
+        entries.push_back({"xl/strings.xml", "<sst xmlns='http://schemas.openxmlformats.org/spreadsheetml/2006/main'>"
+                                                 + shared + "</sst>"});
+    return zipOf(entries);
+}
+
+std::string ods(const std::string& table)
+{
+    return zipOf({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                  {"content.xml",
+                   "<office:document-content xmlns:office='urn:oasis:names:tc:opendocument:xmlns:office:1.0' "
+                   "xmlns:table='urn:oasis:names:tc:opendocument:xmlns:table:1.0' "
+                   "xmlns:text='urn:oasis:names:tc:opendocument:xmlns:text:1.0'><office:body><office:spreadsheet>"
+                       + table
+                       + "<table:table><table:table-row><table:table-cell><text:p>drug list</text:p>"
+                         "</table:table-cell></table:table-row></table:table>"
+                         "</office:spreadsheet></office:body></office:document-content>"}});
+}
+
+} // namespace
+
+TEST(Workbook, FilesSavedByRealWriters)
+{
+    struct Case {
+        const char* file;
+        std::vector<std::string> rows;
+    };
+    // Numbers come as numbers (#), identifiers that were numbers have lost
+    // their leading zeros, dates are day serials (.xlsx) or days (.ods).
+    const std::string header =
+        "1:Licen broj|Maticen broj|Prezime|Ime|Period od|Period do|Casovi|Iznos|Boleduvanje|Sifra na staz";
+    const std::string row3 = "3:1111111181|2305853450009|Jovanovska|Ana|0101|3112|2088#|150000#|16#";
+    const std::vector<Case> cases = {
+        {"plata-openpyxl.xlsx",
+         {header, "2:189#|101980450008#|" + kPetrovski + "|" + kPetar + "|37622#|37986#|2088#|12345.5#||0#", row3,
+          "5:267#|3112704450021#|\xD0\x98\xD0\xBB\xD0\xB8\xD0\xB5\xD0\xB2\xD1\x81\xD0\xBA\xD0\xB8|"
+          "\xD0\x9C\xD0\xB0\xD1\x80\xD0\xBA\xD0\xBE|1501#|1403#|340#|20000.75#|0#"}},
+        {"plata-calc.xlsx",
+         {header, "2:189#|101980450008#|" + kPetrovski + "|" + kPetar + "|37622#|37986#|2088#|12345.5#||0#", row3,
+          "5:267#|3112704450021#|\xD0\x98\xD0\xBB\xD0\xB8\xD0\xB5\xD0\xB2\xD1\x81\xD0\xBA\xD0\xB8|"
+          "\xD0\x9C\xD0\xB0\xD1\x80\xD0\xBA\xD0\xBE|1501#|1403#|340#|20000.75#|0#"}},
+        {"plata-calc.ods",
+         {header,
+          "2:189#|101980450008#|" + kPetrovski + "|" + kPetar + "|2003-01-01|2003-12-31|2088#|12345.5#||0#", row3,
+          "5:267#|3112704450021#|\xD0\x98\xD0\xBB\xD0\xB8\xD0\xB5\xD0\xB2\xD1\x81\xD0\xBA\xD0\xB8|"
+          "\xD0\x9C\xD0\xB0\xD1\x80\xD0\xBA\xD0\xBE|1501#|1403#|340#|20000.75#|0#"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string bytes = readBytes(std::string(IMPORT_TEST_DATA) + "/" + c.file);
+        // The name does not decide: a workbook renamed .csv is still one.
+        const SheetResult result = readSheet(bytes, "plata.csv");
+        ASSERT_EQ(result.error, "");
+        EXPECT_EQ(rowsOf(result.sheet), c.rows);
+        EXPECT_EQ(result.sheet.emptyRows, 1);
+    }
+}
+
+TEST(Workbook, XlsxShapes)
+{
+    struct Case {
+        std::string sheetData;
+        std::string shared;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Case> cases = {
+        // The first sheet in the workbook's order, wherever its part is; shared
+        // strings (rich runs joined, phonetic runs left out, _xHHHH_ escapes).
+        {"<x:row r='2'><x:c r='B2' t='s'><x:v>1</x:v></x:c><x:c r='D2' t='s'><x:v>0</x:v></x:c></x:row>",
+         "<si><t>a_x000D_b</t></si><si><r><t>Pe</t></r><r><t>tar</t></r><rPh><t>x</t></rPh></si>",
+         {"2:|Petar||a\rb"}},
+        // Cells and rows without references follow the one before; formula
+        // texts, booleans and errors as they stand; a number in its plain form.
+        {"<x:row><x:c t='inlineStr'><x:is><x:t>a</x:t></x:is></x:c><x:c t='str'><x:f>A1</x:f><x:v>a</x:v></x:c>"
+         "<x:c t='b'><x:v>1</x:v></x:c><x:c t='e'><x:v>#N/A</x:v></x:c><x:c><x:v>12345.670000000001</x:v></x:c>"
+         "</x:row><x:row><x:c r='C2'><x:v>1E3</x:v></x:c></x:row>",
+         "",
+         {"1:a|a|1|#N/A|12345.67#", "2:||1000#"}},
+        // A string index past the table is an empty cell.
+        {"<x:row r='1'><x:c t='s'><x:v>5</x:v></x:c><x:c><x:v>1</x:v></x:c></x:row>", "", {"1:|1#"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sheetData);
+        const SheetResult result = readSheet(xlsx(c.sheetData, c.shared), "x.xlsx");
+        ASSERT_EQ(result.error, "");
+        EXPECT_EQ(rowsOf(result.sheet), c.rows);
+    }
+}
+
+TEST(Workbook, OdsShapes)
+{
+    const std::string table =
+        "<table:table>"
+        "<table:table-row table:number-rows-repeated='2'><table:table-cell table:number-columns-repeated='3'/></table:table-row>"
+        "<table:table-row><table:table-cell table:number-columns-repeated='2'/>"
+        "<table:table-cell office:value-type='float' office:value='615' table:number-columns-repeated='2'><text:p>615,00</text:p></table:table-cell>"
+        "<table:covered-table-cell/>"
+        "<table:table-cell><office:annotation><text:p>beleska</text:p></office:annotation>"
+        "<text:p>a<text:s text:c='2'/>b<text:tab/>c</text:p><text:p>d<text:line-break/>e</text:p></table:table-cell>"
+        "<table:table-cell office:value-type='date' office:date-value='2003-02-01T12:00:00'><text:p>1.2.03</text:p></table:table-cell>"
+        "<table:table-cell office:value-type='percentage' office:value='0.05'><text:p>5%</text:p></table:table-cell>"
+        "</table:table-row>"
+        "<table:table-row table:number-rows-repeated='1000000'/>"
+        "<table:table-row table:number-rows-repeated='2'><table:table-cell><text:p><text:span>x</text:span></text:p></table:table-cell></table:table-row>"
+        "<table:table-row table:number-rows-repeated='1048000'><table:table-cell table:number-columns-repeated='1024'/></table:table-row>"
+        "</table:table>";
+    const SheetResult result = readSheet(ods(table), "x.ods");
+    ASSERT_EQ(result.error, "");
+    EXPECT_EQ(rowsOf(result.sheet),
+              (std::vector<std::string>{"3:||615#|615#||a  b\tc\nd\ne|2003-02-01|0.05#", "1000004:x", "1000005:x"}));
+    EXPECT_EQ(result.sheet.emptyRows, 1000002);
+}
+
+TEST(Workbook, WhatIsRefusedAndWhy)
+{
+    struct Case {
+        std::string bytes;
+        std::string name;
+        std::string error;
+    };
+    const std::vector<Case> cases = {
+        {std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(100, '\0'), "plata.xls", kOldWorkbookMessage},
+        {std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + "x", "plata.csv", kOldWorkbookMessage},
+        {"<html><table><tr><td>1</td></tr></table></html>", "plata.XLS", kOldWorkbookMessage},
+        {zipOf({{"word/document.xml", "<w/>"}}), "plata.xlsx", "Datotekata ne e tabela: ne e CSV, .xlsx nitu .ods."},
+        {"PK\x03\x04 not really", "plata.xlsx", "Datotekata ne e tabela: ne e CSV, .xlsx nitu .ods."},
+        {zipOf({{"content.xml", "<!DOCTYPE x [<!ENTITY a 'aaaa'>]><x>&a;</x>"}}), "x.ods",
+         "Tabelata ima deklaracija na tip na dokument (content.xml) i ne se cita."},
+        {zipOf({{"content.xml", "<a>\n<b></a>"}}), "x.ods",
+         "Tabelata e ostetena (content.xml, red 2): mismatched tag."},
+        {xlsx("<x:row><x:c><x:v>1</x:v></x:c>"), "x.xlsx",
+         "Tabelata e ostetena (xl/worksheets/prv.xml, red 1): mismatched tag."},
+        {zipOf({{"xl/workbook.xml", "<workbook/>"}}), "x.xlsx", "Vo tabelata nedostasuva xl/worksheets/sheet1.xml."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + ": " + c.error);
+        const SheetResult result = readSheet(c.bytes, c.name);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_TRUE(result.sheet.rows.empty());
+    }
+}
+
+TEST(Workbook, UnpackingStopsAtTheLimit)
+{
+    const std::string bytes = ods("<table:table>" + std::string(5000, ' ') + "</table:table>");
+    ZipArchive small(bytes, 4000);
+    EXPECT_EQ(readOdsSheet(small).error, unpackedTooLargeMessage());
+    ZipArchive enough(bytes, 10000);
+    EXPECT_EQ(readOdsSheet(enough).error, "");
+}
