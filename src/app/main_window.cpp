@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 #include "review/open_review_screen.h"
 #include "shell/module1.h"
+#include "transfer/open_transfer_screen.h"
 #include "version.h"
 
 #include <QCloseEvent>
@@ -34,6 +35,7 @@ const QString kStatusText = QStringLiteral("Status");
 // the one before.
 constexpr int kCascadeStep = 24;
 constexpr const char* kFilter = "Only text (*.*)|*.*";
+constexpr const char* kSheetFilter = "Tabeli (*.csv *.txt *.xlsx *.ods)|*.csv *.txt *.xlsx *.ods";
 
 struct Placement {
     const char* key;
@@ -83,6 +85,10 @@ MainWindow::MainWindow(AppServices services, SettingsStore& settings, QWidget* p
     transfer->setObjectName(QStringLiteral("mnuPrenos"));
     transfer->addAction(QStringLiteral("Vnos na prijavi"), this, &MainWindow::openForEntry)
         ->setObjectName(QStringLiteral("mnuPrenosNaPrijavi"));
+    QAction* fromSheet = transfer->addAction(QStringLiteral("Prenos od tabela..."), this,
+                                             &MainWindow::openForTransfer);
+    fromSheet->setObjectName(QStringLiteral("mnuPrenosOdTabela"));
+    fromSheet->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&KONTROLA"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -172,14 +178,20 @@ void MainWindow::openForReview(const std::string& path)
     track(openReviewScreen(services_, {Module1::ReportFileName, false}));
 }
 
-void MainWindow::openForEntry()
+// The entry command's dialog: an existing report file or the name of a new one.
+FileDialogRequest MainWindow::newReportFileDialog() const
 {
-    Module1::NewReportFile = 0;
     FileDialogRequest request;
     request.title = "Otvori nova datoteka za vnesuvanje ...";
     request.filter = kFilter;
     request.mayNotExist = true;
-    const std::string path = services_.boxes.openFile(request);
+    return request;
+}
+
+void MainWindow::openForEntry()
+{
+    Module1::NewReportFile = 0;
+    const std::string path = services_.boxes.openFile(newReportFileDialog());
     if (path.empty())
         return;
     Module1::ReportFileName = path;
@@ -191,6 +203,26 @@ void MainWindow::openForEntry()
         Module1::NewReportFile = 1;
     }
     track(openEntryScreen(services_, {Module1::ReportFileName, Module1::NewReportFile == 1}));
+}
+
+void MainWindow::openForTransfer()
+{
+    const std::string report = services_.boxes.openFile(newReportFileDialog());
+    if (report.empty())
+        return;
+    FileDialogRequest request;
+    request.title = "Otvori tabela so podatoci za prijavite";
+    request.filter = kSheetFilter;
+    const std::string sheet = services_.boxes.openFile(request);
+    if (sheet.empty())
+        return;
+    // A report file that is not there yet is made by the first append.
+    frmPrenos* screen = openTransferScreen(services_, settings_, {report, false}, sheet);
+    if (!screen)
+        return;
+    connect(screen, &frmPrenos::reviewRequested, this,
+            [this](const std::string& path) { openForReview(path); });
+    track(screen);
 }
 
 void MainWindow::showVersion()

@@ -39,6 +39,7 @@ public:
     // The review command after its dialog: a review screen over the file.
     void openForReview(const std::string& path);
     void openForEntry();    // mnuPrenosNaPrijavi
+    void openForTransfer(); // mnuPrenosOdTabela: the rows of a sheet as reports
     void showVersion();     // mnuHelpAbout
 
     // Windows opened from here and still open, oldest first.
@@ -48,6 +49,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    FileDialogRequest newReportFileDialog() const;
     void placeFromSettings();
     void storePlacement();
     // Places a screen just opened and follows its saves.

@@ -6,7 +6,6 @@
 #include "import/header_names.h"
 #include "import/rejected_rows.h"
 #include "import/sheet_file.h"
-#include "import/zip_archive.h"
 #include "platform/clock.h"
 #include "platform/posix_file_system.h"
 #include "version.h"
@@ -225,13 +224,9 @@ bool applyOptions(const Options& options, const Sheet& sheet, Mapping& mapping)
 int run(const Options& options)
 {
     PosixFileSystem files;
-    const ReadResult sheetFile = readWhole(files, options.sheet);
-    if (!sheetFile.status.ok) {
-        complain(options.sheet + ": " + sheetFile.status.error);
-        return kTrouble;
-    }
-    if (sheetFile.bytes.size() > kMaxUnpackedBytes) {
-        complain(options.sheet + ": " + tooLargeMessage());
+    const SheetFile sheetFile = loadSheetFile(files, options.sheet);
+    if (!sheetFile.error.empty()) {
+        complain(options.sheet + ": " + sheetFile.error);
         return kTrouble;
     }
     const SheetResult read = readSheet(sheetFile.bytes, options.sheet, options.text);

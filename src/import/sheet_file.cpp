@@ -3,6 +3,7 @@
 #include "import/ods_sheet.h"
 #include "import/xlsx_sheet.h"
 #include "import/zip_archive.h"
+#include "platform/file_system.h"
 
 #include <algorithm>
 
@@ -45,6 +46,39 @@ SheetResult readSheet(std::string_view bytes, std::string_view fileName,
         return readXlsxSheet(archive);
     result.error = "Datotekata ne e tabela: ne e CSV, .xlsx nitu .ods.";
     return result;
+}
+
+SheetFile loadSheetFile(FileSystem& files, const std::string& path)
+{
+    class Sink : public ByteSink {
+    public:
+        explicit Sink(SheetFile& file) : file_(file) {}
+        void expectSize(std::uint64_t size) override
+        {
+            if (size <= kMaxUnpackedBytes)
+                file_.bytes.reserve(static_cast<std::size_t>(size));
+        }
+        bool consume(std::string_view block) override
+        {
+            if (file_.bytes.size() + block.size() > kMaxUnpackedBytes) {
+                file_.error = tooLargeMessage();
+                return false;
+            }
+            file_.bytes.append(block);
+            return true;
+        }
+
+    private:
+        SheetFile& file_;
+    };
+    SheetFile file;
+    Sink sink(file);
+    const ReadStatus status = files.readBlocks(path, sink);
+    if (!status.ok)
+        file.error = status.error;
+    if (!file.error.empty())
+        file.bytes.clear();
+    return file;
 }
 
 } // namespace dorvik::import

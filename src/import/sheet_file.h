@@ -5,7 +5,12 @@
 
 #include "import/text_sheet.h"
 
+#include <string>
 #include <string_view>
+
+namespace dorvik {
+class FileSystem;
+}
 
 namespace dorvik::import {
 
@@ -16,5 +21,13 @@ inline constexpr const char* kOldWorkbookMessage =
 // old binary one (the text or web pages some programs save under that name).
 SheetResult readSheet(std::string_view bytes, std::string_view fileName,
                       const TextSheetOptions& textOptions = {});
+
+struct SheetFile {
+    std::string bytes;
+    std::string error; // not empty: the file could not be read, or is too large to be a sheet
+};
+
+// The sheet file's bytes, read no further than a sheet can be large.
+SheetFile loadSheetFile(FileSystem& files, const std::string& path);
 
 } // namespace dorvik::import

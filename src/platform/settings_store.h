@@ -13,6 +13,9 @@ public:
     virtual ~SettingsStore() = default;
     virtual std::optional<double> number(const QString& section, const QString& key) const = 0;
     virtual void setNumber(const QString& section, const QString& key, double value) = 0;
+    virtual std::optional<QString> text(const QString& section, const QString& key) const = 0;
+    // An empty text removes the key.
+    virtual void setText(const QString& section, const QString& key, const QString& value) = 0;
 };
 
 // QSettings under organisation and application "Dorvik":
@@ -21,6 +24,8 @@ class QtSettingsStore : public SettingsStore {
 public:
     std::optional<double> number(const QString& section, const QString& key) const override;
     void setNumber(const QString& section, const QString& key, double value) override;
+    std::optional<QString> text(const QString& section, const QString& key) const override;
+    void setText(const QString& section, const QString& key, const QString& value) override;
 };
 
 } // namespace dorvik

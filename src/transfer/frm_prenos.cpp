@@ -1,0 +1,409 @@
+#include "transfer/frm_prenos.h"
+
+#include "data/customer_data_source.h"
+#include "import/append_rows.h"
+#include "import/mapping_memory.h"
+#include "import/rejected_rows.h"
+#include "import/sheet_file.h"
+#include "platform/settings_store.h"
+#include "platform/windows_1251.h"
+#include "shell/module1.h"
+#include "transfer/mapping_editor.h"
+#include "transfer/preview_model.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace dorvik {
+
+namespace {
+
+const QString kSection = QStringLiteral("Prenos");
+
+QString fromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+QString separatorName(char separator)
+{
+    return separator == '\t' ? QStringLiteral("TAB") : QString(QLatin1Char(separator));
+}
+
+QString encodingLabel(import::TextEncoding encoding)
+{
+    switch (encoding) {
+    case import::TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case import::TextEncoding::Utf16Le: return QStringLiteral("UTF-16LE");
+    case import::TextEncoding::Utf16Be: return QStringLiteral("UTF-16BE");
+    case import::TextEncoding::Windows1251: return QStringLiteral("Windows-1251");
+    case import::TextEncoding::Auto: break;
+    }
+    return QStringLiteral("Avtomatski");
+}
+
+QLabel* fileLine(const char* caption, const std::string& path, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption) + fromPath(path), parent);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+std::string appendDespiteFailuresQuestion(int failed, int good)
+{
+    return std::to_string(failed) + " redovi so greski nema da bidat dodadeni. Da se dodadat "
+           + std::to_string(good) + " ispravni prijavi?";
+}
+
+std::string importSummary(const import::ImportPlan& plan)
+{
+    const int good = static_cast<int>(plan.rows.size()) - plan.failed;
+    return "Redovi: " + std::to_string(plan.rows.size()) + "  Ispravni: " + std::to_string(good)
+           + "  So greski: " + std::to_string(plan.failed) + "  Prazni: " + std::to_string(plan.emptyRows);
+}
+
+frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const ReportFile& report,
+                     std::string sheetPath, QWidget* parent)
+    : Screen(services, parent), settings_(settings), report_(report), sheetPath_(std::move(sheetPath))
+{
+    setObjectName(QStringLiteral("frmPrenos"));
+    setWindowTitle(QStringLiteral("Prenos na prijavi od tabela"));
+
+    cboSeparator_ = new QComboBox(this);
+    cboSeparator_->setObjectName(QStringLiteral("cboRazdelnik"));
+    cboSeparator_->setToolTip(QStringLiteral("Znakot sto gi deli kolonite vo tekstualna tabela"));
+    cboSeparator_->addItem(QStringLiteral("Avtomatski"), 0);
+    cboSeparator_->addItem(QStringLiteral("; (tocka i zapirka)"), int(';'));
+    cboSeparator_->addItem(QStringLiteral(", (zapirka)"), int(','));
+    cboSeparator_->addItem(QStringLiteral("TAB"), int('\t'));
+    cboEncoding_ = new QComboBox(this);
+    cboEncoding_->setObjectName(QStringLiteral("cboKodiranje"));
+    cboEncoding_->setToolTip(QStringLiteral("Kodiranjeto na znacite vo tekstualna tabela"));
+    for (const auto e : {import::TextEncoding::Auto, import::TextEncoding::Utf8, import::TextEncoding::Utf16Le,
+                         import::TextEncoding::Utf16Be, import::TextEncoding::Windows1251})
+        cboEncoding_->addItem(encodingLabel(e), static_cast<int>(e));
+    chkHeader_ = new QCheckBox(QStringLiteral("Prviot red e naslov na kolonite"), this);
+    chkHeader_->setObjectName(QStringLiteral("chkNaslov"));
+    chkAmounts_ = new QCheckBox(QStringLiteral("Iznosot vo tabelata e kako vo poleto (9 cifri, so deni)"), this);
+    chkAmounts_->setObjectName(QStringLiteral("chkIznos"));
+
+    auto* separatorLabel = new QLabel(QStringLiteral("&Razdelnik:"), this);
+    separatorLabel->setBuddy(cboSeparator_);
+    auto* encodingLabel = new QLabel(QStringLiteral("&Kodiranje:"), this);
+    encodingLabel->setBuddy(cboEncoding_);
+    auto* options = new QHBoxLayout;
+    options->addWidget(separatorLabel);
+    options->addWidget(cboSeparator_);
+    options->addSpacing(12);
+    options->addWidget(encodingLabel);
+    options->addWidget(cboEncoding_);
+    options->addSpacing(12);
+    options->addWidget(chkHeader_);
+    options->addSpacing(12);
+    options->addWidget(chkAmounts_);
+    options->addStretch(1);
+
+    mapping_ = new MappingEditor(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(mapping_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(mapping_->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    auto* fields = new QGroupBox(QStringLiteral("Polinja na prijavata"), this);
+    auto* fieldsLayout = new QVBoxLayout(fields);
+    fieldsLayout->addWidget(scroll);
+
+    cboFilter_ = new QComboBox(this);
+    cboFilter_->setObjectName(QStringLiteral("cboPrikaz"));
+    cboFilter_->addItem(QStringLiteral("site"));
+    cboFilter_->addItem(QStringLiteral("samo so greski"));
+    auto* filterLabel = new QLabel(QStringLiteral("&Prikazi redovi:"), this);
+    filterLabel->setBuddy(cboFilter_);
+    model_ = new PreviewModel(this);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("tblPregled"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    // Every row one line high, every column as wide as its field: the view
+    // then measures nothing, whatever the number of rows.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    const QFontMetrics metrics = table_->fontMetrics();
+    auto widthOf = [&](int characters) { return metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) + 16; };
+    table_->setColumnWidth(PreviewModel::kRowColumn, widthOf(6));
+    table_->setColumnWidth(PreviewModel::kStatusColumn, widthOf(9));
+    for (int i = 0; i < kFieldCount; ++i) {
+        const int characters = std::min<int>(FieldWidths[i], 20);
+        table_->setColumnWidth(PreviewModel::kFirstFieldColumn + i,
+                               std::max(widthOf(characters), metrics.horizontalAdvance(
+                                   model_->headerData(PreviewModel::kFirstFieldColumn + i, Qt::Horizontal,
+                                                      Qt::DisplayRole).toString()) + 16));
+    }
+    auto* previewBox = new QWidget(this);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(cboFilter_);
+    filterRow->addStretch(1);
+    previewLayout->addLayout(filterRow);
+    previewLayout->addWidget(table_);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(fields);
+    splitter->addWidget(previewBox);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+
+    lblSummary_ = new QLabel(this);
+    lblSummary_->setObjectName(QStringLiteral("lblRedovi"));
+    cmdOdbieni_ = new QPushButton(QStringLiteral("Zacuvaj gi odbienite..."), this);
+    cmdOdbieni_->setObjectName(QStringLiteral("cmdOdbieni"));
+    cmdOdbieni_->setToolTip(QStringLiteral("Redovite so greski, vo CSV so kolona Greska, za da se popravat vo tabelata"));
+    cmdDodaj_ = new QPushButton(this);
+    cmdDodaj_->setObjectName(QStringLiteral("cmdDodaj"));
+    auto* cmdZatvori = new QPushButton(QStringLiteral("Zatvori"), this);
+    cmdZatvori->setObjectName(QStringLiteral("cmdZatvori"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblSummary_);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOdbieni_);
+    buttons->addWidget(cmdDodaj_);
+    buttons->addWidget(cmdZatvori);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fileLine("Datoteka so prijavi: ", report_.path, this));
+    layout->addWidget(fileLine("Tabela: ", sheetPath_, this));
+    layout->addLayout(options);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+    resize(1180, 700);
+
+    connect(cboSeparator_, &QComboBox::activated, this, [this] {
+        if (readSheet())
+            chooseMapping();
+    });
+    connect(cboEncoding_, &QComboBox::activated, this, [this] {
+        if (readSheet())
+            chooseMapping();
+    });
+    connect(chkHeader_, &QCheckBox::toggled, this, [this](bool header) {
+        import::Mapping mapping = mapping_->mapping();
+        if (header && !sheet_.rows.empty() && sheet_.rows.front().unreadable.empty())
+            mapping = import::mappingFromHeader(sheet_.rows.front());
+        mapping.header = header;
+        showColumns();
+        mapping_->setMapping(mapping);
+        replan();
+    });
+    connect(chkAmounts_, &QCheckBox::toggled, this, &frmPrenos::replan);
+    connect(mapping_, &MappingEditor::changed, this, &frmPrenos::replan);
+    connect(cboFilter_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        model_->setFilter(index == 1 ? PreviewModel::Filter::FailedOnly : PreviewModel::Filter::All);
+    });
+    connect(cmdDodaj_, &QPushButton::clicked, this, &frmPrenos::append);
+    connect(cmdOdbieni_, &QPushButton::clicked, this, &frmPrenos::saveRejected);
+    connect(cmdZatvori, &QPushButton::clicked, this, &QWidget::close);
+}
+
+frmPrenos::~frmPrenos()
+{
+    // The model shows the plan: it lets go of it first.
+    model_->setPlan(nullptr);
+}
+
+bool frmPrenos::open()
+{
+    const import::SheetFile file = import::loadSheetFile(services().files, sheetPath_);
+    if (!file.error.empty()) {
+        tell(services().boxes, file.error);
+        return false;
+    }
+    sheetBytes_ = file.bytes;
+    if (!readSheet())
+        return false;
+    // A report file that is not there yet is made by the first append.
+    const bool missing = readThrough(services().files, report_.path).missing;
+    store_ = std::make_unique<CustomerDataSource>(CustomerDataSource::Options{report_.path, missing},
+                                                  services().files, services().boxes);
+    if (store_->readError())
+        return false;
+    if (!store_->loadedCompletely()) {
+        tell(services().boxes, kIncompleteSaveMessage, Icon::Critical);
+        return false;
+    }
+    chooseMapping();
+    return true;
+}
+
+import::TextSheetOptions frmPrenos::textOptions() const
+{
+    import::TextSheetOptions options;
+    if (const int separator = cboSeparator_->currentData().toInt())
+        options.separator = static_cast<char>(separator);
+    options.encoding = static_cast<import::TextEncoding>(cboEncoding_->currentData().toInt());
+    return options;
+}
+
+bool frmPrenos::readSheet()
+{
+    import::SheetResult read = import::readSheet(sheetBytes_, sheetPath_, textOptions());
+    if (!read.error.empty()) {
+        tell(services().boxes, read.error);
+        return false;
+    }
+    sheet_ = std::move(read.sheet);
+    const bool text = sheet_.kind == import::SheetKind::Text;
+    cboSeparator_->setEnabled(text);
+    cboEncoding_->setEnabled(text);
+    cboSeparator_->setItemText(0, text ? QStringLiteral("Avtomatski (") + separatorName(sheet_.separator) + ")"
+                                       : QStringLiteral("Avtomatski"));
+    cboEncoding_->setItemText(0, text ? QStringLiteral("Avtomatski (") + encodingLabel(sheet_.encoding) + ")"
+                                      : QStringLiteral("Avtomatski"));
+    return true;
+}
+
+// The sheet's header first; over it what was chosen the last time; the
+// fields still without a source take the entry screen's auto-fill values.
+void frmPrenos::chooseMapping()
+{
+    const import::SheetRow* header = import::headerRow(sheet_);
+    import::Mapping mapping = header ? import::mappingFromHeader(*header) : import::Mapping{};
+    import::RememberedMapping remembered;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const std::string_view name = fieldName(fieldAt(i));
+        if (const auto text = settings_.text(kSection, QString::fromLatin1(name.data(), name.size())))
+            remembered[i] = text->toStdString();
+    }
+    import::recall(mapping, header, remembered);
+    const std::pair<Field, const std::string*> autoFill[] = {
+        {Field::Godina, &Module1::AutoGodina},         {Field::RegistarskiBroj, &Module1::AutoRegistarskiBroj},
+        {Field::Firma, &Module1::AutoFirma},           {Field::EfektStaz, &Module1::AutoEfektStaz},
+        {Field::StepenZgolem, &Module1::AutoStepenZgolem}, {Field::SifraStaz, &Module1::AutoEfektStaz}};
+    for (const auto& [field, value] : autoFill)
+        if (mapping[field].kind == import::SourceKind::None && !value->empty())
+            mapping[field] = {import::SourceKind::Fixed, -1, -1, windows1251ToUtf8(*value)};
+
+    const QSignalBlocker block(chkHeader_);
+    chkHeader_->setChecked(mapping.header);
+    showColumns();
+    mapping_->setMapping(mapping);
+    replan();
+}
+
+void frmPrenos::showColumns()
+{
+    std::size_t count = 0;
+    for (const import::SheetRow& row : sheet_.rows)
+        count = std::max(count, row.cells.size());
+    const bool header = chkHeader_->isChecked() && !sheet_.rows.empty();
+    QStringList columns;
+    for (std::size_t c = 0; c < count; ++c) {
+        QString name = QString::fromStdString(import::columnName(static_cast<int>(c)));
+        if (header && c < sheet_.rows.front().cells.size())
+            name += QStringLiteral(": ") + QString::fromStdString(sheet_.rows.front().cells[c].text).simplified();
+        columns << name;
+    }
+    mapping_->setColumns(columns);
+}
+
+void frmPrenos::replan()
+{
+    import::Mapping mapping = mapping_->mapping();
+    mapping.header = chkHeader_->isChecked();
+    import::PlanOptions options;
+    options.normalise.amounts = chkAmounts_->isChecked() ? import::AmountUnit::FieldDigits : import::AmountUnit::Denari;
+    options.currentYear = currentTwoDigitYear(services().clock);
+    model_->setPlan(nullptr);
+    plan_ = import::planImport(sheet_, mapping, options, store_->rsCustomers.records());
+    model_->setPlan(&plan_);
+    showCounts();
+}
+
+void frmPrenos::showCounts()
+{
+    lblSummary_->setText(QString::fromStdString(importSummary(plan_)));
+    cmdDodaj_->setText(QStringLiteral("Dodaj gi ispravnite (%1)").arg(plan_.good));
+    cmdDodaj_->setEnabled(plan_.good > 0);
+    cmdOdbieni_->setEnabled(plan_.failed > 0);
+}
+
+void frmPrenos::append()
+{
+    if (plan_.good == 0)
+        return;
+    if (plan_.failed > 0
+        && !askYesNo(services().boxes, appendDespiteFailuresQuestion(plan_.failed, plan_.good)))
+        return;
+    const int added = plan_.good;
+    const bool written = import::appendGoodRows(*store_, plan_, services().boxes);
+    if (abandoned())
+        return;
+    model_->refresh();
+    showCounts();
+    if (!written)
+        return;
+    reportSave(*store_);
+    remember();
+    const std::string name = std::filesystem::path(report_.path).filename().string();
+    if (askYesNo(services().boxes, import::addedMessage(added, name) + " Da se otvori datotekata za kontrola?"))
+        emit reviewRequested(report_.path);
+}
+
+void frmPrenos::saveRejected()
+{
+    if (plan_.failed == 0)
+        return;
+    const std::filesystem::path sheet(sheetPath_);
+    FileDialogRequest request;
+    request.title = "Zacuvaj gi odbienite redovi";
+    request.initialFolder = sheet.parent_path().string();
+    request.initialName = sheet.stem().string() + "-odbieni.csv";
+    request.filter = "CSV (*.csv)|*.csv";
+    request.mayNotExist = true;
+    const std::string path = services().boxes.saveFile(request);
+    if (path.empty())
+        return;
+    if (const auto error = writeWhole(services().files, path, import::rejectedRowsCsv(sheet_, plan_)))
+        tell(services().boxes, *error);
+}
+
+void frmPrenos::remember()
+{
+    import::Mapping mapping = mapping_->mapping();
+    const import::RememberedMapping remembered =
+        import::remember(mapping, chkHeader_->isChecked() ? import::headerRow(sheet_) : nullptr);
+    for (int i = 0; i < kFieldCount; ++i) {
+        const std::string_view name = fieldName(fieldAt(i));
+        settings_.setText(kSection, QString::fromLatin1(name.data(), name.size()),
+                          remembered[i] ? QString::fromStdString(*remembered[i]) : QString());
+    }
+}
+
+bool frmPrenos::mayClose()
+{
+    // Nothing of the user's is lost: the sheet is where it was, and what
+    // was chosen is kept for the next import.
+    remember();
+    return true;
+}
+
+} // namespace dorvik
