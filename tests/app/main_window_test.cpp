@@ -8,6 +8,7 @@
 #include "scripted_boxes.h"
 #include "shell/module1.h"
 #include "shell/report_form.h"
+#include "transfer/frm_prenos.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -146,4 +147,52 @@ TEST_F(MainWindowTest, ScreensNameTheirFilesTellSavesAndCloseNewestFirstUnlessOn
     boxes.answer(Answer::No);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(files.files["/a/P.TXT"], fileOf(records(2)));
+}
+
+TEST_F(MainWindowTest, TheImportCommandAsksForTheReportFileThenTheSheet)
+{
+    MainWindow window(services, settings);
+    QAction* command = window.findChild<QAction*>("mnuPrenosOdTabela");
+    EXPECT_EQ(command->text(), "Prenos od tabela...");
+    EXPECT_EQ(command->shortcut(), QKeySequence("Ctrl+T"));
+    command->trigger(); // cancelled at the first dialog
+    boxes.answerFile("/a/P.TXT");
+    command->trigger(); // cancelled at the second
+    ASSERT_EQ(boxes.shown().size(), 3u);
+    const FileDialogRequest& report = boxes.shown()[1].file;
+    EXPECT_EQ(report.title, "Otvori nova datoteka za vnesuvanje ...");
+    EXPECT_TRUE(report.mayNotExist);
+    EXPECT_EQ(boxes.shown()[2].file.filter, "Tabeli (*.csv *.txt *.xlsx *.ods)|*.csv *.txt *.xlsx *.ods");
+    EXPECT_TRUE(window.openScreens().empty());
+
+    // Both chosen: the window; after an append the review screen on the file.
+    files.files["/a/P.TXT"] = fileOf(records(1));
+    files.files["/a/plata.csv"] = "LicenBroj;MaticenBroj;ImePrezime;PeriodOd;PeriodDo;VkRabCasovi;Denari\r\n"
+                                  "1111111181;0101980450008;Ana;0101;3112;2088;100\r\n";
+    settings.setText("Prenos", "Godina", "vrednost:26"); // not taken: the year is never remembered
+    settings.setText("Prenos", "RegistarskiBroj", "vrednost:1234567897");
+    boxes.answerFile("/a/P.TXT");
+    boxes.answerFile("/a/plata.csv");
+    command->trigger();
+    ASSERT_EQ(window.openScreens().size(), 1u);
+    auto* transfer = qobject_cast<frmPrenos*>(window.openScreens()[0]);
+    ASSERT_NE(transfer, nullptr);
+    EXPECT_EQ(transfer->plan().good, 0);
+    Module1::AutoGodina = "26";
+    transfer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    boxes.answerFile("/a/P.TXT");
+    boxes.answerFile("/a/plata.csv");
+    command->trigger();
+    transfer = qobject_cast<frmPrenos*>(window.openScreens().at(0));
+    ASSERT_EQ(transfer->plan().good, 1);
+    boxes.answer(Answer::Yes); // open the file for review
+    transfer->append();
+    ASSERT_EQ(window.openScreens().size(), 2u);
+    EXPECT_NE(qobject_cast<frmKontrola*>(window.openScreens()[1]), nullptr);
+    EXPECT_EQ(window.findChild<QLabel*>("lblStatusText")->text(), "Snimeni se 2 prijavi vo P.TXT.");
+    Module1::AutoGodina.clear();
+    for (QWidget* screen : window.openScreens())
+        screen->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,0 +1,138 @@
+// dorvik-import as a script runs it: the real program on files in a
+// temporary folder, today's date fixed with faketime.
+#include "records.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/wait.h>
+
+using namespace dorvik;
+using namespace dorvik::testing;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Outcome runImport(const TempDir& dir, const std::string& args)
+{
+    const std::string out = dir.file(".out"), err = dir.file(".err-text");
+    const std::string command = "cd '" + dir.path().string() + "' && " FAKETIME_PROGRAM
+                                " '2003-06-15 12:00:00' " DORVIK_IMPORT_PROGRAM " " + args + " >'"
+                                + out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return outcome;
+}
+
+const std::string kSet = "--set Godina=03 --set RegistarskiBroj=1234567897 --set 'Firma=Firma DOO Skopje' ";
+
+// Five rows; the third and the fifth fail.
+const std::string kSheet =
+    "Licen broj;EMBG;Ime i prezime;Period od;Period do;Casovi;Iznos\r\n"
+    "1111111181;0101980450008;Ana;1.1.2003;31.12.2003;2088;12345,50\r\n"
+    "0000000189;2305853450009;Mia;0101;3112;2088;100\r\n"
+    "1111111181;123;Ivo;0101;3112;2088;100\r\n"
+    "1111111181;3112704450021;Zoe;0101;3006;1040;100\r\n"
+    "1111111181;1206881450039;Eva;0101;3112;2088;1,2345\r\n";
+
+} // namespace
+
+TEST(DorvikImport, AllOrNothingUnlessToldAndEveryFailureALine)
+{
+    TempDir dir;
+    writeBytes(dir.file("plata.csv"), kSheet);
+    const std::string old = fileOf(records(3));
+    writeBytes(dir.file("P.TXT"), old);
+    const std::string failures = "red 4: MaticenBroj '0000000000123': MATICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11\n"
+                                 "red 6: Denari '1,2345': poveke od dve decimali\n";
+
+    Outcome run = runImport(dir, kSet + "plata.csv P.TXT");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, failures);
+    EXPECT_EQ(run.out, "Nisto ne e dodadeno: 2 redovi so greski.\n");
+    EXPECT_EQ(readBytes(dir.file("P.TXT")), old);
+
+    run = runImport(dir, kSet + "--dry-run --skip-bad --rejected odbieni.csv plata.csv P.TXT");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Proba: bi bile dodadeni 3 prijavi vo P.TXT.\n");
+    EXPECT_EQ(readBytes(dir.file("P.TXT")), old);
+    EXPECT_EQ(linesOf(readBytes(dir.file("odbieni.csv"))).size(), 3u);
+
+    run = runImport(dir, kSet + "--skip-bad plata.csv P.TXT");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Dodadeni se 3 prijavi vo P.TXT.\n");
+    const std::string written = readBytes(dir.file("P.TXT"));
+    EXPECT_EQ(written.substr(0, old.size()), old);
+    const std::vector<std::string> lines = linesOf(written);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[5].substr(fieldOffset(Field::PeriodOd), 12), "010130060600");
+
+    // Again: every row is in the file already, or fails.
+    run = runImport(dir, kSet + "--skip-bad plata.csv P.TXT");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Dodadeni se 0 prijavi vo P.TXT.\n");
+    EXPECT_EQ(readBytes(dir.file("P.TXT")), written);
+}
+
+TEST(DorvikImport, ColumnsByHeaderOrLetterAndANewReportFile)
+{
+    TempDir dir;
+    // No header: the columns by letter, the name from two of them; TAB-separated UTF-16.
+    std::string sheet = "\xFF\xFE";
+    for (const char c : std::string("x\tAna\t1111111181\t2305853450009\t0101\t3112\t2088\t12345\tPetrova\r\n"))
+        sheet += std::string{c, '\0'};
+    writeBytes(dir.file("plata.txt"), sheet);
+    Outcome run = runImport(dir, kSet + "--column LicenBroj=C --column MaticenBroj=d --column ImePrezime=I+B "
+                                        "--column=PeriodOd=E --column PeriodDo=F --column VkRabCasovi=G "
+                                        "--column Denari=H --amounts field plata.txt NOVA.TXT");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Dodadeni se 1 prijavi vo NOVA.TXT.\n");
+    const std::vector<std::string> lines = linesOf(readBytes(dir.file("NOVA.TXT")));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(fieldOf(lines[0], Field::ImePrezime), "Petrova Ana" + std::string(24, ' '));
+    EXPECT_EQ(fieldOf(lines[0], Field::Denari), "000012345");
+}
+
+TEST(DorvikImport, WrongOptionsAndUnreadableFilesExitTwo)
+{
+    TempDir dir;
+    writeBytes(dir.file("plata.csv"), kSheet);
+    writeBytes(dir.file("stara.xls"), std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+    writeBytes(dir.file("LOS.TXT"), recordLine() + "\n" + recordLine() + "\n");
+    std::filesystem::create_directory(dir.file("FOLDER"));
+    const struct {
+        std::string args;
+        std::string err; // a line of it
+    } cases[] = {
+        {"plata.csv", "dorvik-import: a SHEET and a REPORT are needed"},
+        {"--set Plata=1 plata.csv P.TXT", "dorvik-import: 'Plata=1' is not FIELD=VALUE with one of the fields Godina, LicenBroj, ..., SifraStaz"},
+        {"--separator ab plata.csv P.TXT", "dorvik-import: the separator must be one character (or tab): 'ab'"},
+        {"--encoding latin1 plata.csv P.TXT", "dorvik-import: unknown encoding 'latin1' (utf-8, utf-16le, utf-16be, windows-1251)"},
+        {"--amounts deni plata.csv P.TXT", "dorvik-import: --amounts takes denari or field, not 'deni'"},
+        {"--rejected", "dorvik-import: the option --rejected needs a value"},
+        {"--bogus plata.csv P.TXT", "dorvik-import: unknown option --bogus"},
+        {"--column Denari=Bruto plata.csv P.TXT", "dorvik-import: plata.csv: no column 'Bruto' for Denari"},
+        {"nema.csv P.TXT", "dorvik-import: nema.csv: No such file or directory"},
+        {"stara.xls P.TXT", "dorvik-import: stara.xls: Ova e tabela vo star format. Zacuvajte ja kako CSV ili .xlsx."},
+        {kSet + "plata.csv LOS.TXT", "dorvik-import: LOS.TXT: " + std::string("REKAPITULACIJA: Disketata ima premnogu")},
+        {kSet + "--skip-bad plata.csv FOLDER/", "dorvik-import: FOLDER/: Is a directory"},
+        {kSet + "--rejected FOLDER plata.csv P.TXT", "dorvik-import: FOLDER: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const Outcome run = runImport(dir, c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(("\n" + run.err).find("\n" + c.err), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("P.TXT")));
+    EXPECT_EQ(runImport(dir, "--help").out.substr(0, 40), "Usage: dorvik-import [OPTIONS] SHEET REP");
+}

@@ -1,0 +1,240 @@
+// The import window: what it shows of a sheet, the append it asks about,
+// the rejected rows, and the mapping it remembers.
+#include "transfer_fixture.h"
+
+#include "data/customer_data_source.h"
+#include "import/mapping.h"
+#include "review/recapitulation.h"
+#include "transfer/mapping_editor.h"
+#include "transfer/preview_model.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+
+using namespace dorvik;
+using namespace dorvik::testing;
+
+namespace {
+
+const std::string kHeader = "Licen broj;EMBG;Prezime;Ime;Period od;Period do;Casovi;Iznos\r\n";
+
+std::string row(const std::string& mb, const std::string& surname, const std::string& amount = "12345,50")
+{
+    return "1111111181;" + mb + ";" + surname + ";Ana;1.1.2026;31.12.2026;2088;" + amount + "\r\n";
+}
+
+// Five rows, of which the second and the fifth fail.
+const std::string kSheet = kHeader + row("0101980450008", "Petrova") + row("123", "Losa")
+                           + row("2305853450009", "Ilieva") + row("3112704450021", "Mileva")
+                           + row("1206881450039", "Vtora", "-5");
+
+void setValue(MappingEditor* editor, Field field, const QString& value)
+{
+    QComboBox* source = editor->source(field);
+    source->setCurrentIndex(source->count() - 1); // "vrednost:"
+    editor->value(field)->setText(value);
+    emit editor->value(field)->textEdited(value);
+}
+
+QString label(const frmPrenos& screen, const char* name)
+{
+    return screen.findChild<QLabel*>(name)->text();
+}
+
+} // namespace
+
+struct TransferWindow : TransferTest {
+    void SetUp() override
+    {
+        TransferTest::SetUp();
+        Module1::AutoRegistarskiBroj = "1234567897";
+        Module1::AutoFirma = "Firma DOO Skopje";
+        Module1::AutoGodina = "26";
+        files.files[kReportPath] = fileOf(records(3));
+        ASSERT_TRUE(open(kSheet));
+    }
+    QPushButton* button(const char* name) const { return screen->findChild<QPushButton*>(name); }
+    QVariant cell(int row, Field field, int role) const
+    {
+        const PreviewModel* model = screen->previewModel();
+        return model->data(model->index(row, PreviewModel::kFirstFieldColumn + static_cast<int>(field)), role);
+    }
+};
+
+TEST_F(TransferWindow, ThePreviewShowsEveryRowAsItWillBeStored)
+{
+    EXPECT_EQ(screen->windowTitle(), "Prenos na prijavi od tabela");
+    EXPECT_EQ(label(*screen, "lblRedovi"), "Redovi: 5  Ispravni: 3  So greski: 2  Prazni: 0");
+    EXPECT_EQ(button("cmdDodaj")->text(), "Dodaj gi ispravnite (3)");
+    // The auto-fill values of the entry screen fill what the sheet lacks;
+    // the name joins the surname and the given name.
+    EXPECT_EQ(cell(0, Field::Firma, Qt::DisplayRole).toString(), "Firma DOO Skopje");
+    EXPECT_EQ(cell(0, Field::ImePrezime, Qt::DisplayRole).toString(), "Petrova Ana");
+    EXPECT_EQ(cell(0, Field::Mesec, Qt::DisplayRole).toString(), "1200");
+    EXPECT_EQ(cell(0, Field::Denari, Qt::DisplayRole).toString(), "001234550");
+    // A failing cell is red and says why.
+    EXPECT_EQ(cell(1, Field::MaticenBroj, Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_EQ(cell(1, Field::MaticenBroj, Qt::ToolTipRole).toString(),
+              "MATICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11");
+    EXPECT_FALSE(cell(0, Field::MaticenBroj, Qt::BackgroundRole).isValid());
+
+    screen->findChild<QComboBox*>("cboPrikaz")->setCurrentIndex(1); // "samo so greski"
+    const PreviewModel* model = screen->previewModel();
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->data(model->index(1, PreviewModel::kRowColumn), Qt::DisplayRole).toInt(), 6);
+    EXPECT_EQ(model->data(model->index(1, PreviewModel::kStatusColumn), Qt::ToolTipRole).toString(),
+              "Denari '-5': negativen broj");
+    EXPECT_EQ(files.files.at(kReportPath), fileOf(records(3))); // nothing written before "Dodaj"
+}
+
+TEST_F(TransferWindow, DodajAsksFirstAndAppendsAllGoodRowsOrNone)
+{
+    const std::string before = report();
+    QSignalSpy review(screen.get(), &frmPrenos::reviewRequested);
+    QSignalSpy saved(screen.get(), &Screen::saved);
+
+    boxes.answer(Answer::No);
+    button("cmdDodaj")->click();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik",
+                      "2 redovi so greski nema da bidat dodadeni. Da se dodadat 3 ispravni prijavi?",
+                      Icon::None, Buttons::YesNo, Answer::No));
+    EXPECT_EQ(report(), before);
+
+    // A failed write: the file as it was, the rows still to be added.
+    files.commitError = "Input/output error";
+    boxes.clear();
+    boxes.answer(Answer::Yes);
+    button("cmdDodaj")->click();
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{appendDespiteFailuresQuestion(2, 3), "Input/output error"}));
+    EXPECT_EQ(report(), before);
+    EXPECT_EQ(button("cmdDodaj")->text(), "Dodaj gi ispravnite (3)");
+
+    files.commitError.clear();
+    boxes.clear();
+    boxes.answer(Answer::Yes);
+    boxes.answer(Answer::Yes);
+    button("cmdDodaj")->click();
+    const std::vector<std::string> lines = linesOf(report());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(report().substr(0, before.size()), before);
+    EXPECT_EQ(lines[5].substr(0, 25), "2611111111813112704450021");
+    EXPECT_TRUE(isBox(boxes.shown().at(1), "Dorvik",
+                      "Dodadeni se 3 prijavi vo PRIJAVA.TXT. Da se otvori datotekata za kontrola?",
+                      Icon::None, Buttons::YesNo, Answer::No));
+    ASSERT_EQ(review.size(), 1);
+    EXPECT_EQ(review[0][0].value<std::string>(), kReportPath);
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved[0][0].toString(), "Snimeni se 6 prijavi vo PRIJAVA.TXT.");
+    EXPECT_EQ(button("cmdDodaj")->text(), "Dodaj gi ispravnite (0)");
+    EXPECT_FALSE(button("cmdDodaj")->isEnabled());
+    EXPECT_EQ(screen->previewModel()->data(screen->previewModel()->index(0, PreviewModel::kStatusColumn),
+                                           Qt::DisplayRole),
+              "dodadena");
+
+    // The same rows again are the file's: nothing more to add.
+    setValue(screen->mappingEditor(), Field::Firma, "Firma DOO Skopje");
+    EXPECT_EQ(label(*screen, "lblRedovi"), "Redovi: 5  Ispravni: 0  So greski: 5  Prazni: 0");
+}
+
+TEST_F(TransferWindow, TheRejectedRowsGoWhereTheUserSays)
+{
+    boxes.answerFile("/b/odbieni.csv");
+    button("cmdOdbieni")->click();
+    const FileDialogRequest& request = boxes.shown().at(0).file;
+    EXPECT_EQ(boxes.shown().at(0).kind, ShownBox::Kind::SaveFile);
+    EXPECT_EQ(request.initialFolder, "/a");
+    EXPECT_EQ(request.initialName, "plata-odbieni.csv");
+    const std::vector<std::string> lines = linesOf(files.files.at("/b/odbieni.csv"));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBFLicen broj;EMBG;Prezime;Ime;Period od;Period do;Casovi;Iznos;Greska");
+    EXPECT_EQ(lines[2], "1111111181;1206881450039;Vtora;Ana;1.1.2026;31.12.2026;2088;-5;Denari '-5': negativen broj");
+}
+
+TEST_F(TransferWindow, TheMappingIsRememberedByHeaderWhereverTheColumnMoves)
+{
+    // The amount from a column no header names, and the firm as a value.
+    const std::string bruto = "Bruto;EMBG;Prezime;Ime;Period od;Period do;Casovi;Licen broj\r\n"
+                              "12345,50;0101980450008;Petrova;Ana;1.1.2026;31.12.2026;2088;1111111181\r\n";
+    ASSERT_TRUE(open(bruto));
+    MappingEditor* editor = screen->mappingEditor();
+    QComboBox* denari = editor->source(Field::Denari);
+    denari->setCurrentIndex(denari->findText("A: Bruto"));
+    setValue(editor, Field::Firma, "Nova Firma");
+    setValue(editor, Field::Godina, "26");
+    EXPECT_EQ(screen->plan().good, 1);
+    screen->close();
+
+    // The columns reordered, and the entry screen's auto-fill values cleared.
+    Module1::AutoFirma.clear();
+    Module1::AutoGodina.clear();
+    ASSERT_TRUE(open("Casovi;Period do;Bruto;Licen broj;Period od;Prezime;EMBG;Ime\r\n"
+                     "2088;31.12.2026;12345,50;1111111181;1.1.2026;Petrova;0101980450008;Ana\r\n"));
+    const import::Mapping mapping = screen->mappingEditor()->mapping();
+    EXPECT_EQ(mapping[Field::Denari].column, 2);
+    EXPECT_EQ(mapping[Field::Firma].value, "Nova Firma");
+    EXPECT_EQ(mapping[Field::ImePrezime].column, 5);
+    EXPECT_EQ(mapping[Field::ImePrezime].secondColumn, 7);
+    // The year is not kept from one import to the next.
+    EXPECT_EQ(mapping[Field::Godina].kind, import::SourceKind::None);
+}
+
+TEST_F(TransferWindow, TheSeparatorAndTheHeaderAsTheUserSetsThem)
+{
+    QComboBox* separator = screen->findChild<QComboBox*>("cboRazdelnik");
+    EXPECT_EQ(separator->itemText(0), "Avtomatski (;)");
+    separator->setCurrentIndex(separator->findData(int(',')));
+    emit separator->activated(separator->currentIndex());
+    // Cut at the commas, the sheet has no header and no row passes.
+    EXPECT_FALSE(screen->findChild<QCheckBox*>("chkNaslov")->isChecked());
+    EXPECT_EQ(screen->plan().good, 0);
+    separator->setCurrentIndex(0);
+    emit separator->activated(0);
+    EXPECT_EQ(screen->plan().good, 3);
+    // Without the header, the header row is a row of its own, and fails.
+    screen->findChild<QCheckBox*>("chkNaslov")->setChecked(false);
+    EXPECT_EQ(screen->plan().rows.size(), 6u);
+    EXPECT_EQ(screen->mappingEditor()->source(Field::MaticenBroj)->currentText(), "B");
+}
+
+TEST_F(TransferWindow, TheRecapitulationTotalsTheSheetsWholeDenari)
+{
+    files.files[kReportPath] = "";
+    ASSERT_TRUE(open(kHeader + row("0101980450008", "A", "1.234.567,99") + row("2305853450009", "B", "0,50")
+                     + row("3112704450021", "C", "7.000.000")));
+    boxes.answer(Answer::Yes);
+    screen->append();
+    Recapitulation recap;
+    const std::vector<std::string> lines = linesOf(report());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        recap.add(static_cast<int>(i) + 1, ReportRecord::fromLine(lines[i]));
+    EXPECT_EQ(recap.records(), 3);
+    EXPECT_EQ(recap.total(), 1'234'567 + 0 + 7'000'000);
+}
+
+TEST_F(TransferTest, ASheetOrAReportThatCannotBeUsedOpensNoWindow)
+{
+    files.files[kReportPath] = fileOf(records(1));
+    EXPECT_FALSE(open(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)));
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Ova e tabela vo star format. Zacuvajte ja kako CSV ili .xlsx."});
+    boxes.clear();
+    files.files[kReportPath] = recordLine() + "\n" + recordLine() + "\n"; // not one record
+    EXPECT_FALSE(open(kSheet));
+    EXPECT_EQ(boxes.texts().back(), kIncompleteSaveMessage);
+    // A missing report file is made by the append.
+    boxes.clear();
+    files.files.erase(kReportPath);
+    Module1::AutoRegistarskiBroj = "1234567897";
+    Module1::AutoGodina = "26";
+    ASSERT_TRUE(open(kSheet));
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(files.files.count(kReportPath), 0u);
+    boxes.answer(Answer::Yes);
+    screen->append();
+    EXPECT_EQ(linesOf(report()).size(), 3u);
+}
