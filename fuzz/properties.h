@@ -24,6 +24,14 @@ void reportFileProperty(std::string_view input);
 // registration numbers' texts also go through the check digits.
 void rulesProperty(std::string_view input);
 
+// Byte 0: bits 0-1 what the rest is (0 a text sheet, 1 an .ods's content.xml,
+// 2 an .xlsx's sheet part, then 0xFF and its shared strings, 3 a file named
+// .xls); bits 2-3 the separator given (none, ";", ",", TAB); bits 4-6 the
+// encoding given (Auto, UTF-8, UTF-16LE, UTF-16BE, Windows-1251, modulo 5);
+// bit 7 amounts as the field holds them. The sheet is read and imported with
+// its header's columns, or the fields from column A on.
+void sheetImportProperty(std::string_view input);
+
 } // namespace dorvik::fuzz
 
 #define FUZZ_REQUIRE(condition)                                                               \

@@ -210,12 +210,21 @@ void MainWindow::openForTransfer()
     const std::string report = services_.boxes.openFile(newReportFileDialog());
     if (report.empty())
         return;
+    Module1::NewReportFile = 0;
+    Module1::ReportFileName = report;
     FileDialogRequest request;
     request.title = "Otvori tabela so podatoci za prijavite";
     request.filter = kSheetFilter;
+    // The sheet chosen last, so that Enter opens it again.
+    if (!lastSheet_.empty()) {
+        const std::filesystem::path last(lastSheet_);
+        request.initialFolder = last.parent_path().string();
+        request.initialName = last.filename().string();
+    }
     const std::string sheet = services_.boxes.openFile(request);
     if (sheet.empty())
         return;
+    lastSheet_ = sheet;
     // A report file that is not there yet is made by the first append.
     frmPrenos* screen = openTransferScreen(services_, settings_, {report, false}, sheet);
     if (!screen)

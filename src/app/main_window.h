@@ -61,6 +61,7 @@ private:
     AppServices services_;
     SettingsStore& settings_;
     std::vector<QPointer<QWidget>> screens_;
+    std::string lastSheet_; // the sheet the import command opened last
     QLabel* statusLabel_ = nullptr;
     QPointer<Screen> statusFrom_;
     QLabel* dateLabel_ = nullptr;

@@ -84,6 +84,13 @@ void complain(const std::string& what)
     std::fprintf(stderr, "dorvik-import: %s\n", what.c_str());
 }
 
+// A box of the store about the file: its text names the file, or is given
+// the file's name in front.
+void complainAbout(const std::string& path, const std::string& text)
+{
+    complain(text.rfind(path + ": ", 0) == 0 ? text : path + ": " + text);
+}
+
 std::optional<std::pair<Field, std::string>> fieldAssignment(const std::string& text)
 {
     const std::size_t equals = text.find('=');
@@ -243,9 +250,13 @@ int run(const Options& options)
     ImportBoxes boxes;
     CustomerDataSource store({options.report, missing}, files, boxes);
     for (const MessageRequest& box : boxes.shown)
-        complain(options.report + ": " + box.text);
-    if (store.readError() || !store.loadedCompletely())
+        complainAbout(options.report, box.text);
+    if (store.readError())
         return kTrouble;
+    if (!store.loadedCompletely()) {
+        complain(options.report + ": " + kIncompleteSaveMessage);
+        return kTrouble;
+    }
     boxes.shown.clear();
 
     const SystemClock clock;
@@ -273,7 +284,7 @@ int run(const Options& options)
     const int good = plan.good;
     if (good > 0 && !appendGoodRows(store, plan, boxes)) {
         for (const MessageRequest& box : boxes.shown)
-            complain(options.report + ": " + box.text);
+            complainAbout(options.report, box.text);
         return kTrouble;
     }
     std::printf("%s\n", addedMessage(good, options.report).c_str());

@@ -68,6 +68,12 @@ std::string appendDespiteFailuresQuestion(int failed, int good)
            + std::to_string(good) + " ispravni prijavi?";
 }
 
+std::string changedMeanwhileMessage(const std::string& name)
+{
+    return "Datotekata " + name + " e promeneta od drug prozorec ili program otkako e procitana. "
+           "Nisto ne e dodadeno: redovite se provereni povtorno so ona sto e sega vo nea.";
+}
+
 std::string importSummary(const import::ImportPlan& plan)
 {
     const int good = static_cast<int>(plan.rows.size()) - plan.failed;
@@ -77,10 +83,10 @@ std::string importSummary(const import::ImportPlan& plan)
 
 frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const ReportFile& report,
                      std::string sheetPath, QWidget* parent)
-    : Screen(services, parent), settings_(settings), report_(report), sheetPath_(std::move(sheetPath))
+    : Screen(services, report, parent), settings_(settings), sheetPath_(std::move(sheetPath))
 {
     setObjectName(QStringLiteral("frmPrenos"));
-    setWindowTitle(QStringLiteral("Prenos na prijavi od tabela"));
+    setCaption(QStringLiteral("Prenos na prijavi od tabela"));
 
     cboSeparator_ = new QComboBox(this);
     cboSeparator_->setObjectName(QStringLiteral("cboRazdelnik"));
@@ -190,7 +196,7 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     buttons->addWidget(cmdZatvori);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(fileLine("Datoteka so prijavi: ", report_.path, this));
+    layout->addWidget(fileLine("Datoteka so prijavi: ", reportFile().path, this));
     layout->addWidget(fileLine("Tabela: ", sheetPath_, this));
     layout->addLayout(options);
     layout->addWidget(splitter, 1);
@@ -241,8 +247,8 @@ bool frmPrenos::open()
     if (!readSheet())
         return false;
     // A report file that is not there yet is made by the first append.
-    const bool missing = readThrough(services().files, report_.path).missing;
-    store_ = std::make_unique<CustomerDataSource>(CustomerDataSource::Options{report_.path, missing},
+    reportWasMissing_ = readThrough(services().files, reportFile().path).missing;
+    store_ = std::make_unique<CustomerDataSource>(CustomerDataSource::Options{reportFile().path, reportWasMissing_},
                                                   services().files, services().boxes);
     if (store_->readError())
         return false;
@@ -350,6 +356,18 @@ void frmPrenos::append()
 {
     if (plan_.good == 0)
         return;
+    // The rows were checked against the file as it was read; when another
+    // window or program has written it since, they are checked again
+    // against what it holds now, and the user looks before adding.
+    const std::string name = std::filesystem::path(reportFile().path).filename().string();
+    if (!(reportWasMissing_ && readThrough(services().files, reportFile().path).missing)
+        && store_->changedOnDisk()) {
+        tell(services().boxes, changedMeanwhileMessage(name), Icon::Exclamation);
+        reportWasMissing_ = false;
+        store_->reload();
+        replan();
+        return;
+    }
     if (plan_.failed > 0
         && !askYesNo(services().boxes, appendDespiteFailuresQuestion(plan_.failed, plan_.good)))
         return;
@@ -359,13 +377,15 @@ void frmPrenos::append()
         return;
     model_->refresh();
     showCounts();
-    if (!written)
+    if (!written) {
+        clearStatus();
         return;
+    }
+    reportWasMissing_ = false;
     reportSave(*store_);
     remember();
-    const std::string name = std::filesystem::path(report_.path).filename().string();
     if (askYesNo(services().boxes, import::addedMessage(added, name) + " Da se otvori datotekata za kontrola?"))
-        emit reviewRequested(report_.path);
+        emit reviewRequested(reportFile().path);
 }
 
 void frmPrenos::saveRejected()

@@ -62,11 +62,11 @@ private:
     import::TextSheetOptions textOptions() const;
 
     SettingsStore& settings_;
-    ReportFile report_;
     std::string sheetPath_;
     std::string sheetBytes_;
     import::Sheet sheet_;
     std::unique_ptr<CustomerDataSource> store_;
+    bool reportWasMissing_ = false; // the store began a new file
     import::ImportPlan plan_;
 
     QComboBox* cboSeparator_ = nullptr;
@@ -84,6 +84,9 @@ private:
 
 // "M redovi so greski nema da bidat dodadeni. Da se dodadat N ispravni prijavi?"
 std::string appendDespiteFailuresQuestion(int failed, int good);
+// "Datotekata NAME e promeneta od drug prozorec ili program ... Nisto ne e
+// dodadeno: redovite se provereni povtorno ..."
+std::string changedMeanwhileMessage(const std::string& name);
 // "Redovi: N  Ispravni: N  So greski: N  Prazni: N"
 std::string importSummary(const import::ImportPlan& plan);
 

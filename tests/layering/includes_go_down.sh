@@ -6,25 +6,29 @@
 #
 # Each folder of src/ is a layer; a file may include its own layer's headers
 # and those of the layers below it, nothing else:
-#   app -> review, entry -> print -> shell -> check -> data -> platform
-#   cli (the batch programs) -> check -> data -> platform
+#   app -> review, entry, transfer -> print -> shell -> check -> data -> platform
+#   transfer (the import window) -> import -> check -> data -> platform
+#   cli (the batch programs) -> import -> check -> data -> platform
 set -u
 src=$1/src
 declare -A below=(
   [platform]=""
   [data]="platform"
   [check]="data platform"
-  [cli]="check data platform"
+  [import]="check data platform"
+  [cli]="import check data platform"
   [shell]="check data platform"
   [print]="shell check data platform"
   [review]="print shell check data platform"
   [entry]="shell check data platform"
-  [app]="review entry print shell check data platform"
+  [transfer]="shell import check data platform"
+  [app]="review entry transfer print shell import check data platform"
 )
-# Standard C++ only: the core, the batch programs, and the platform's
-# interfaces with the system's implementations of them.
-qt_free=(data check cli platform/clock platform/file_system platform/posix_file_system
-         platform/large_block platform/user_boxes)
+# Standard C++ only (the import with libzip and expat): the core, the batch
+# programs, and the platform's interfaces with the system's implementations
+# of them.
+qt_free=(data check import cli platform/clock platform/file_system platform/posix_file_system
+         platform/large_block platform/user_boxes platform/utf8 platform/windows_1251)
 
 faults=0
 fault() { echo "$1"; faults=$((faults + 1)); }

@@ -73,6 +73,53 @@ std::string rules()
     return in;
 }
 
+// A payroll sheet: the mode byte (see properties.h), then rows of the
+// record's values, some changed, in the shapes sheets bring them in:
+// quoted, grouped, in dates, in exponent form, with Cyrillic, blanks and
+// stray quotes and line breaks; or the XML of a workbook's sheet.
+std::string sheet()
+{
+    const char* forms[] = {"1.1.2003", "37622", "2003-12-31", "1.234.567,50", "12345,5", "1.23457E+12",
+                           "'0101", "=\"615\"", "\"a;b\"", "\"x\r\ny\"", "\"open", "\xD0\x9F\xD0\xB5",
+                           "\xC5\xBD", "\xC2\xA0" "12", "-5", "", "2088,00", "2.088", "99", "2003"};
+    std::string in{static_cast<char>(pick(256) & ~3)};
+    const int mode = pick(4);
+    if (mode == 1) { // an .ods
+        in[0] = static_cast<char>(in[0] | 1);
+        in += "<table:table><table:table-row table:number-rows-repeated='" + std::to_string(pick(3)) + "'>";
+        for (int i = 0; i < kFieldCount; ++i)
+            in += "<table:table-cell office:value-type='float' office:value='" + std::to_string(pick(40000))
+                  + "' table:number-columns-repeated='" + std::to_string(pick(3)) + "'><text:p>"
+                  + forms[pick(20)] + "</text:p></table:table-cell>";
+        return in + (pick(2) ? "</table:table-row></table:table>" : "");
+    }
+    if (mode == 2) { // an .xlsx
+        in[0] = static_cast<char>(in[0] | 2);
+        in += "<sheetData><row r='" + std::to_string(pick(5)) + "'>";
+        for (int i = 0; i < kFieldCount; ++i)
+            in += pick(2) ? "<c t='s'><v>" + std::to_string(pick(3)) + "</v></c>"
+                          : "<c><v>" + std::to_string(pick(40000)) + "</v></c>";
+        return in + "</row></sheetData>\xFF<sst><si><t>" + forms[pick(20)] + "</t></si><si><t>"
+               + testing::recordLine(pick(9)).substr(0, 2) + "</t></si></sst>";
+    }
+    const char separator = ";,\t"[pick(3)];
+    if (pick(3) == 0) // the fields' names as the header
+        for (int i = 0; i < kFieldCount; ++i)
+            in += (i ? std::string(1, separator) : "") + std::string(fieldName(fieldAt(i)));
+    in += "\r\n";
+    for (int rows = pick(5); rows > 0; --rows) {
+        const std::string line = testing::recordLine(pick(100));
+        for (int i = 0; i < kFieldCount; ++i) {
+            std::string cell = testing::fieldOf(line, fieldAt(i));
+            if (pick(4) == 0)
+                cell = forms[pick(20)];
+            in += (i ? std::string(1, separator) : "") + cell;
+        }
+        in += "\r\n\n\r"[pick(4)];
+    }
+    return in;
+}
+
 void holds(void (*property)(std::string_view), std::string (*input)(), int count)
 {
     rng.seed(2003);
@@ -83,6 +130,7 @@ void holds(void (*property)(std::string_view), std::string (*input)(), int count
 
 TEST(Properties, ReportFile) { holds(reportFileProperty, reportFile, 600); }
 TEST(Properties, Rules) { holds(rulesProperty, rules, 2000); }
+TEST(Properties, SheetImport) { holds(sheetImportProperty, sheet, 1500); }
 
 } // namespace
 } // namespace dorvik::fuzz

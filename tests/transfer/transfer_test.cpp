@@ -68,7 +68,7 @@ struct TransferWindow : TransferTest {
 
 TEST_F(TransferWindow, ThePreviewShowsEveryRowAsItWillBeStored)
 {
-    EXPECT_EQ(screen->windowTitle(), "Prenos na prijavi od tabela");
+    EXPECT_EQ(screen->windowTitle(), "Prenos na prijavi od tabela - PRIJAVA.TXT");
     EXPECT_EQ(label(*screen, "lblRedovi"), "Redovi: 5  Ispravni: 3  So greski: 2  Prazni: 0");
     EXPECT_EQ(button("cmdDodaj")->text(), "Dodaj gi ispravnite (3)");
     // The auto-fill values of the entry screen fill what the sheet lacks;
@@ -111,7 +111,8 @@ TEST_F(TransferWindow, DodajAsksFirstAndAppendsAllGoodRowsOrNone)
     boxes.clear();
     boxes.answer(Answer::Yes);
     button("cmdDodaj")->click();
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{appendDespiteFailuresQuestion(2, 3), "Input/output error"}));
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{appendDespiteFailuresQuestion(2, 3),
+                                                       "/a/PRIJAVA.TXT: Input/output error"}));
     EXPECT_EQ(report(), before);
     EXPECT_EQ(button("cmdDodaj")->text(), "Dodaj gi ispravnite (3)");
 
@@ -140,6 +141,22 @@ TEST_F(TransferWindow, DodajAsksFirstAndAppendsAllGoodRowsOrNone)
     // The same rows again are the file's: nothing more to add.
     setValue(screen->mappingEditor(), Field::Firma, "Firma DOO Skopje");
     EXPECT_EQ(label(*screen, "lblRedovi"), "Redovi: 5  Ispravni: 0  So greski: 5  Prazni: 0");
+}
+
+TEST_F(TransferWindow, AFileWrittenMeanwhileIsCheckedAgainBeforeAnythingIsAdded)
+{
+    // Another window added the first good row's record in the meantime.
+    const std::string meanwhile = report() + screen->plan().rows[0].line + "\r\n";
+    files.files[kReportPath] = meanwhile;
+    button("cmdDodaj")->click();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{changedMeanwhileMessage("PRIJAVA.TXT")});
+    EXPECT_EQ(report(), meanwhile);
+    EXPECT_EQ(label(*screen, "lblRedovi"), "Redovi: 5  Ispravni: 2  So greski: 3  Prazni: 0");
+    boxes.answer(Answer::Yes);
+    boxes.answer(Answer::No);
+    button("cmdDodaj")->click();
+    EXPECT_EQ(linesOf(report()).size(), 6u);
+    EXPECT_EQ(report().substr(0, meanwhile.size()), meanwhile);
 }
 
 TEST_F(TransferWindow, TheRejectedRowsGoWhereTheUserSays)
@@ -223,7 +240,7 @@ TEST_F(TransferTest, ASheetOrAReportThatCannotBeUsedOpensNoWindow)
     EXPECT_FALSE(open(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)));
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Ova e tabela vo star format. Zacuvajte ja kako CSV ili .xlsx."});
     boxes.clear();
-    files.files[kReportPath] = recordLine() + "\n" + recordLine() + "\n"; // not one record
+    files.files[kReportPath] = "kratok\r\n"; // not one record
     EXPECT_FALSE(open(kSheet));
     EXPECT_EQ(boxes.texts().back(), kIncompleteSaveMessage);
     // A missing report file is made by the append.
