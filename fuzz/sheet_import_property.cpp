@@ -79,14 +79,14 @@ void sheetImportProperty(std::string_view input)
     const import::ImportPlan result = import::planImport(read.sheet, mapping, plan, {});
     FUZZ_REQUIRE(result.good + result.failed == static_cast<int>(result.rows.size()));
     for (const import::RowResult& row : result.rows) {
-        FUZZ_REQUIRE(row.line.size() == static_cast<std::size_t>(kRecordLength));
+        FUZZ_REQUIRE(row.line().size() == static_cast<std::size_t>(kRecordLength));
         if (row.status != import::RowStatus::Good) {
             FUZZ_REQUIRE(!row.problems.empty());
             continue;
         }
         FUZZ_REQUIRE(row.problems.empty());
-        FUZZ_REQUIRE(row.line.find_first_of("\r\n") == std::string::npos);
-        FUZZ_REQUIRE(ReportRecord::fromLine(row.line).line() == row.line);
+        FUZZ_REQUIRE(row.line().find_first_of("\r\n") == std::string::npos);
+        FUZZ_REQUIRE(ReportRecord::fromLine(row.line()).line() == row.line());
     }
 }
 

@@ -60,6 +60,15 @@ IdentifierVerdict checkIdentifier(Field field, std::string_view number,
 
 std::optional<Field> firstIncompleteField(const ReportTexts& texts)
 {
+    ReportTextViews views;
+    for (int i = 0; i < kFieldCount; ++i)
+        if (texts[i])
+            views[i] = *texts[i];
+    return firstIncompleteField(views);
+}
+
+std::optional<Field> firstIncompleteField(const ReportTextViews& texts)
+{
     for (Field f : kTypingOrder) {
         const auto& text = texts[static_cast<int>(f)];
         if (!text)

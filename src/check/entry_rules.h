@@ -70,10 +70,14 @@ IdentifierVerdict checkIdentifier(Field field, std::string_view number,
 // character outside the code page.
 using ReportTexts = std::array<std::optional<std::string>, kFieldCount>;
 
+// The same texts as views, for those that hold them elsewhere.
+using ReportTextViews = std::array<std::optional<std::string_view>, kFieldCount>;
+
 // The first field, in typing order, that keeps the report from being saved:
 // a fixed-width field not at its width, a digit field with anything but
 // digits, a text too long for its field, or a text outside the code page.
 // Nothing when the report can be saved.
+std::optional<Field> firstIncompleteField(const ReportTextViews& texts);
 std::optional<Field> firstIncompleteField(const ReportTexts& texts);
 
 } // namespace dorvik

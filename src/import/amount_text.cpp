@@ -2,7 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
+#include <algorithm>
+#include <array>
 
 namespace dorvik::import {
 
@@ -16,46 +17,48 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // to three digits, not starting with a 0 unless alone, then groups of three.
 bool groupedBy(std::string_view whole, char separator)
 {
-    std::vector<std::string_view> groups;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t cut = whole.find(separator, from);
-        groups.push_back(whole.substr(from, cut - from));
-        if (cut == std::string_view::npos)
-            break;
-        from = cut + 1;
-    }
-    if (groups.front().empty() || groups.front().size() > 3 || groups.front()[0] == '0')
+    const std::size_t first = std::min(whole.find(separator), whole.size());
+    if (first == 0 || first > 3 || whole[0] == '0')
         return false;
-    for (std::size_t i = 1; i < groups.size(); ++i)
-        if (groups[i].size() != 3)
+    for (std::size_t at = first; at < whole.size(); at += 4) {
+        // A separator and three digits after it.
+        if (whole[at] != separator || at + 3 >= whole.size())
             return false;
+        for (std::size_t k = 1; k <= 3; ++k)
+            if (whole[at + k] == separator)
+                return false;
+    }
     return true;
 }
 
 Amount fromParts(std::string_view whole, char separator, std::string_view fraction)
 {
     Amount amount;
-    std::string digits;
-    for (const char c : whole)
-        if (c != separator)
-            digits.push_back(c);
     if (fraction.size() > 2) {
         amount.error = kDecimalsReason;
         return amount;
     }
-    if (digits.empty() && fraction.empty()) {
+    // The digits of the whole part, the separators left out; leading zeros
+    // count for nothing.
+    std::int64_t value = 0;
+    std::size_t digits = 0, significant = 0;
+    for (const char c : whole) {
+        if (c == separator)
+            continue;
+        ++digits;
+        if (significant > 0 || c != '0')
+            ++significant;
+        if (significant <= kMostWholeDigits)
+            value = value * 10 + (c - '0');
+    }
+    if (digits == 0 && fraction.empty()) {
         amount.error = kNotNumberReason;
         return amount;
     }
-    const std::size_t firstDigit = digits.find_first_not_of('0');
-    if (firstDigit != std::string::npos && digits.size() - firstDigit > kMostWholeDigits) {
+    if (significant > kMostWholeDigits) {
         amount.error = "prevelik broj";
         return amount;
     }
-    std::int64_t value = 0;
-    for (const char c : digits)
-        value = value * 10 + (c - '0');
     std::int64_t cents = 0;
     for (std::size_t i = 0; i < 2; ++i)
         cents = cents * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
@@ -65,21 +68,32 @@ Amount fromParts(std::string_view whole, char separator, std::string_view fracti
 
 } // namespace
 
-std::string withoutBlanks(std::string_view text)
+std::string_view compactView(std::string_view text, std::string& out)
 {
-    std::string out;
-    out.reserve(text.size());
+    // Most cells have no blank at all: none of the bytes a blank starts with.
+    static constexpr auto kStartsBlank = [] {
+        std::array<bool, 256> starts{};
+        starts[' '] = starts['\t'] = starts[0xC2] = starts[0xE2] = true;
+        return starts;
+    }();
+    std::size_t i = 0;
+    while (i < text.size() && !kStartsBlank[static_cast<unsigned char>(text[i])])
+        ++i;
+    if (i == text.size())
+        return text;
+    out.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == ' ' || c == '\t')
             continue;
-        if (text.compare(i, 2, "\xC2\xA0") == 0) { // no-break space
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (c == '\xC2' && next == '\xA0') { // no-break space
             ++i;
             continue;
         }
         // Thin, figure and narrow no-break spaces: U+2009, U+2007, U+202F.
-        if (text.compare(i, 3, "\xE2\x80\x89") == 0 || text.compare(i, 3, "\xE2\x80\x87") == 0
-            || text.compare(i, 3, "\xE2\x80\xAF") == 0) {
+        if (c == '\xE2' && next == '\x80' && i + 2 < text.size()
+            && (text[i + 2] == '\x89' || text[i + 2] == '\x87' || text[i + 2] == '\xAF')) {
             i += 2;
             continue;
         }
@@ -90,8 +104,8 @@ std::string withoutBlanks(std::string_view text)
 
 Amount parseAmount(std::string_view text)
 {
-    std::string compact = withoutBlanks(text);
-    std::string_view t = compact;
+    std::string compact;
+    std::string_view t = compactView(text, compact);
     Amount amount;
     if (!t.empty() && (t[0] == '-' || t[0] == '(' || t.back() == '-')) {
         amount.error = kNegativeReason;

@@ -25,8 +25,9 @@ Amount parseAmount(std::string_view text);
 // decimals.
 Amount amountOfNumber(std::string_view plain);
 
-// The text without blanks of any kind.
-std::string withoutBlanks(std::string_view text);
+// The text without blanks of any kind: the text itself when it has none,
+// else a copy in scratch.
+std::string_view compactView(std::string_view text, std::string& scratch);
 
 inline constexpr const char* kNegativeReason = "negativen broj";
 inline constexpr const char* kDecimalsReason = "poveke od dve decimali";

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
+#include <functional>
+#include <vector>
 
 namespace dorvik::import {
 
@@ -36,12 +37,51 @@ public:
     std::string last;
 };
 
-std::string joinName(const SheetCell& surname, const SheetCell& given)
+// The surname and the given name, a blank between, into out.
+void joinName(const SheetCell& surname, const SheetCell& given, std::string& out)
 {
-    const std::string a = cellValue(surname.text);
+    out = cellValue(surname.text);
     const std::string b = cellValue(given.text);
-    return a.empty() ? b : b.empty() ? a : a + " " + b;
+    if (!out.empty() && !b.empty())
+        out += ' ';
+    out += b;
 }
+
+// Record lines and their numbers, found by their hash (open addressing:
+// one table, no allocation per line).
+class RecordIndex {
+public:
+    explicit RecordIndex(std::size_t lines)
+    {
+        std::size_t size = 16;
+        while (size < lines * 2)
+            size *= 2;
+        slots_.resize(size);
+    }
+
+    // The number of the line already there, or number, now the line's.
+    int add(std::string_view line, int number)
+    {
+        const std::size_t hash = std::hash<std::string_view>{}(line);
+        for (std::size_t at = hash & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
+            Slot& slot = slots_[at];
+            if (slot.number == 0) {
+                slot = {hash, line, number};
+                return number;
+            }
+            if (slot.hash == hash && slot.line == line)
+                return slot.number;
+        }
+    }
+
+private:
+    struct Slot {
+        std::size_t hash = 0;
+        std::string_view line;
+        int number = 0; // 0: empty
+    };
+    std::vector<Slot> slots_;
+};
 
 class RowPlanner {
 public:
@@ -50,20 +90,23 @@ public:
     {
     }
 
-    RowResult plan(const SheetRow& row)
+    // Plans the row into r, a new result.
+    void plan(const SheetRow& row, RowResult& r)
     {
         row_ = &row;
-        RowResult r;
         result_ = &r;
         r.sheetRow = row.number;
-        r.line.assign(kRecordLength, ' ');
+        r.bytes.fill(' ');
         if (!row.unreadable.empty()) {
             std::string text;
-            for (const SheetCell& c : row.cells)
-                text += (text.empty() ? "" : std::string(1, ' ')) + c.text;
+            for (const SheetCell& c : row.cells) {
+                if (!text.empty())
+                    text += ' ';
+                text += c.text;
+            }
             r.problems.push_back({std::nullopt, text, row.unreadable});
             r.status = RowStatus::Failed;
-            return r;
+            return;
         }
         normaliseAll();
         checkAsEntry();
@@ -72,7 +115,6 @@ public:
             return static_cast<int>(*a.field) < static_cast<int>(*b.field);
         });
         r.status = r.problems.empty() ? RowStatus::Good : RowStatus::Failed;
-        return r;
     }
 
 private:
@@ -84,20 +126,26 @@ private:
                    : kEmpty;
     }
 
-    SheetCell source(Field f) const
+    // The field's cell in the row; a value or a joined name is put
+    // together in made_.
+    const SheetCell& source(Field f)
     {
+        static const SheetCell kEmpty;
         const FieldSource& s = mapping_[f];
         switch (s.kind) {
         case SourceKind::None:
-            return {};
+            return kEmpty;
         case SourceKind::Fixed:
-            return {s.value, false};
+            made_ = {s.value, false};
+            return made_;
         case SourceKind::Column:
-            if (s.secondColumn >= 0)
-                return {joinName(cellAt(s.column), cellAt(s.secondColumn)), false};
-            return cellAt(s.column);
+            if (s.secondColumn < 0)
+                return cellAt(s.column);
+            joinName(cellAt(s.column), cellAt(s.secondColumn), madeText_);
+            made_ = {madeText_, false};
+            return made_;
         }
-        return {};
+        return kEmpty;
     }
 
     void fail(Field f, std::string value, std::string reason)
@@ -108,7 +156,8 @@ private:
 
     void place(Field f, const FieldValue& v)
     {
-        result_->line.replace(static_cast<std::size_t>(fieldOffset(f)), v.stored.size(), v.stored);
+        const std::string_view stored = v.stored();
+        stored.copy(result_->bytes.data() + fieldOffset(f), stored.size());
         if (!v.note.empty())
             result_->notes.emplace_back(f, v.note);
     }
@@ -136,16 +185,18 @@ private:
                 take(f, source(f), year);
         }
         // The months and days of service, when the sheet has none, from the period.
-        const SheetCell months = source(Field::Mesec);
-        if (!cellValue(months.text).empty()) {
+        const SheetCell& months = source(Field::Mesec);
+        if (!isBlank(months.text)) {
             take(Field::Mesec, months, year);
         } else if (!result_->fieldFailed(Field::PeriodOd) && !result_->fieldFailed(Field::PeriodDo)) {
             const FieldValue v =
                 serviceMonths(result_->stored(Field::PeriodOd), result_->stored(Field::PeriodDo));
-            if (v.ok())
+            if (v.ok()) {
                 place(Field::Mesec, v);
-            else
+                result_->monthsWorkedOut = true;
+            } else {
                 fail(Field::Mesec, {}, v.error);
+            }
         } else {
             fail(Field::Mesec, {}, "ne moze da se presmeta bez ispraven period");
         }
@@ -173,10 +224,10 @@ private:
         for (const Field f : {Field::PeriodOd, Field::PeriodDo})
             if (passed(f) && !periodPasses(r.stored(f)))
                 fail(f, std::string(r.stored(f)), kPeriodMessage);
-        ReportTexts texts;
+        ReportTextViews texts;
         for (int i = 0; i < kFieldCount; ++i)
             if (passed(fieldAt(i)))
-                texts[i] = std::string(r.stored(fieldAt(i)));
+                texts[i] = r.stored(fieldAt(i));
         if (const auto incomplete = firstIncompleteField(texts); incomplete && passed(*incomplete))
             fail(*incomplete, std::string(r.stored(*incomplete)), kIncompleteReportMessage);
     }
@@ -188,6 +239,8 @@ private:
     CheckDigitContext context_;
     const SheetRow* row_ = nullptr;
     RowResult* result_ = nullptr;
+    SheetCell made_;
+    std::string madeText_;
 };
 
 } // namespace
@@ -218,7 +271,7 @@ std::vector<ReportRecord> ImportPlan::goodRecords() const
     records.reserve(static_cast<std::size_t>(good));
     for (const RowResult& r : rows)
         if (r.status == RowStatus::Good)
-            records.push_back(ReportRecord::fromLine(r.line));
+            records.push_back(ReportRecord::fromLine(r.line()));
     return records;
 }
 
@@ -231,24 +284,22 @@ ImportPlan planImport(const Sheet& sheet, const Mapping& mapping, const PlanOpti
 
     // Every record the file holds and every good row so far, by its line:
     // the number it has, or will have, in the file.
-    std::unordered_map<std::string_view, int> records;
-    records.reserve(existing.size() + sheet.rows.size());
+    RecordIndex records(existing.size() + sheet.rows.size());
     for (std::size_t i = 0; i < existing.size(); ++i)
-        records.emplace(existing[i].fullLine(), static_cast<int>(i) + 1);
+        records.add(existing[i].fullLine(), static_cast<int>(i) + 1);
     int next = static_cast<int>(existing.size()) + 1;
 
     RowPlanner planner(mapping, options);
     const bool skipHeader = mapping.header && !sheet.rows.empty() && sheet.rows.front().unreadable.empty();
     for (std::size_t i = skipHeader ? 1 : 0; i < sheet.rows.size(); ++i) {
-        plan.rows.push_back(planner.plan(sheet.rows[i]));
-        RowResult& r = plan.rows.back();
+        RowResult& r = plan.rows.emplace_back();
+        planner.plan(sheet.rows[i], r);
         if (r.status == RowStatus::Good) {
-            const auto [at, added] = records.emplace(r.line, next);
-            if (added) {
+            if (const int earlier = records.add(r.line(), next); earlier == next) {
                 ++next;
             } else {
                 r.problems.push_back({Field::MaticenBroj, std::string(r.stored(Field::MaticenBroj)),
-                                      duplicateReason(at->second)});
+                                      duplicateReason(earlier)});
                 r.status = RowStatus::Failed;
             }
         }

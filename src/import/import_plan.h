@@ -7,6 +7,7 @@
 #include "import/mapping.h"
 #include "import/normalise.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,16 +28,15 @@ struct RowResult {
     int sheetRow = 0;
     RowStatus status = RowStatus::Good;
     // The record's 147 bytes; where a field failed its place holds blanks.
-    std::string line;
+    std::array<char, kRecordLength> bytes;
     std::uint16_t failedFields = 0; // a bit for each field that failed
     std::vector<RowProblem> problems;
-    std::vector<std::pair<Field, std::string>> notes; // what normalising added
+    std::vector<std::pair<Field, std::string>> notes; // the zeros an identifier gained
+    bool monthsWorkedOut = false; // Mesec was worked out from the period
 
+    std::string_view line() const { return {bytes.data(), bytes.size()}; }
     bool fieldFailed(Field f) const { return (failedFields >> static_cast<int>(f)) & 1u; }
-    std::string_view stored(Field f) const
-    {
-        return std::string_view(line).substr(fieldOffset(f), fieldWidth(f));
-    }
+    std::string_view stored(Field f) const { return line().substr(fieldOffset(f), fieldWidth(f)); }
 };
 
 struct PlanOptions {
@@ -63,6 +63,7 @@ std::string describe(const RowProblem& problem);
 std::string failureLine(const RowResult& row);
 
 std::string duplicateReason(int record);
+inline constexpr const char* kMonthsWorkedOutNote = "presmetano od periodot";
 inline constexpr const char* kNoSourceReason = "nema kolona nitu vrednost za poleto";
 inline constexpr const char* kZeroMasterNumberReason = "maticniot broj ne smee da bide samo nuli";
 

@@ -27,7 +27,7 @@ Mapping mappingFromHeader(const SheetRow& header)
     int surname = -1;
     int givenName = -1;
     for (std::size_t c = 0; c < header.cells.size(); ++c) {
-        const std::string& text = header.cells[c].text;
+        const std::string_view text = header.cells[c].text;
         const int column = static_cast<int>(c);
         if (const auto field = fieldOfHeader(text)) {
             FieldSource& source = mapping[*field];

@@ -21,7 +21,7 @@ std::optional<int> columnOf(const SheetRow& header, std::string_view text)
 std::string headerText(const SheetRow& header, int column)
 {
     return column >= 0 && static_cast<std::size_t>(column) < header.cells.size()
-               ? header.cells[static_cast<std::size_t>(column)].text
+               ? std::string(header.cells[static_cast<std::size_t>(column)].text)
                : std::string();
 }
 

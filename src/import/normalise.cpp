@@ -6,11 +6,11 @@
 #include "platform/utf8.h"
 #include "platform/windows_1251.h"
 
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 namespace dorvik::import {
 
@@ -28,20 +28,46 @@ constexpr long kLastSerial = 2958465; // 9999-12-31
 
 bool isBlankChar(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// Without blanks, line ends and no-break spaces (U+00A0) at either end.
 std::string_view trimmed(std::string_view text)
 {
     for (;;) {
-        if (!text.empty() && isBlankChar(text.front()))
+        const std::size_t n = text.size();
+        if (n > 0 && isBlankChar(text[0]))
             text.remove_prefix(1);
-        else if (text.substr(0, 2) == "\xC2\xA0")
+        else if (n > 1 && text[0] == '\xC2' && text[1] == '\xA0')
             text.remove_prefix(2);
-        else if (!text.empty() && isBlankChar(text.back()))
+        else if (n > 0 && isBlankChar(text[n - 1]))
             text.remove_suffix(1);
-        else if (text.size() >= 2 && text.substr(text.size() - 2) == "\xC2\xA0")
+        else if (n > 1 && text[n - 2] == '\xC2' && text[n - 1] == '\xA0')
             text.remove_suffix(2);
         else
             return text;
     }
+}
+
+// The value as the user means it (see cellValue); scratch holds it when it
+// is not a part of the text.
+std::string_view valueOf(std::string_view text, std::string& scratch)
+{
+    // Most cells start and end in a letter or digit: they are their value.
+    auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    if (!text.empty() && plain(text.front()) && plain(text.back()))
+        return text;
+    std::string_view t = trimmed(text);
+    if (t.size() >= 3 && t[0] == '=' && t[1] == '"' && t.back() == '"') {
+        const std::string_view inner = t.substr(2, t.size() - 3);
+        scratch.clear();
+        for (std::size_t i = 0; i < inner.size(); ++i) {
+            scratch.push_back(inner[i]);
+            if (inner[i] == '"' && i + 1 < inner.size() && inner[i + 1] == '"')
+                ++i;
+        }
+        return trimmed(scratch);
+    }
+    if (!t.empty() && t.front() == '\'')
+        t = trimmed(t.substr(1));
+    return t;
 }
 
 FieldValue failed(std::string reason)
@@ -51,18 +77,21 @@ FieldValue failed(std::string reason)
     return v;
 }
 
-FieldValue passed(std::string stored, std::string note = {})
+FieldValue passed(std::string_view stored)
 {
     FieldValue v;
-    v.stored = std::move(stored);
-    v.note = std::move(note);
+    v.store(stored);
     return v;
 }
 
-std::string leftZeros(std::string digits, int width)
+// The digits with zeros in front up to the width.
+FieldValue withLeftZeros(std::string_view digits, std::size_t width)
 {
-    digits.insert(0, static_cast<std::size_t>(width) - std::min<std::size_t>(digits.size(), width), '0');
-    return digits;
+    constexpr std::string_view kZeros = "0000000000000";
+    FieldValue v;
+    v.appendBytes(kZeros.substr(0, width > digits.size() ? width - digits.size() : 0));
+    v.appendBytes(digits);
+    return v;
 }
 
 // "1.23457E+12", as a number shown in exponent form.
@@ -92,53 +121,73 @@ bool isExponentForm(std::string_view t)
 
 // "615.0" -> "615": a whole number a workbook or a sheet wrote with a
 // fraction of zeros.
-void dropZeroFraction(std::string& t)
+std::string_view withoutZeroFraction(std::string_view t)
 {
-    const std::size_t cut = t.find_last_of(".,");
-    if (cut == std::string::npos || cut == 0 || cut + 1 == t.size())
-        return;
-    if (t.find_first_not_of('0', cut + 1) == std::string::npos
-        && allDigits(std::string_view(t).substr(0, cut)))
-        t.resize(cut);
+    if (t.empty() || t.back() != '0')
+        return t;
+    std::size_t cut = t.size();
+    while (cut > 0 && t[cut - 1] != '.' && t[cut - 1] != ',')
+        --cut;
+    if (cut <= 1 || cut == t.size())
+        return t;
+    --cut;
+    if (t.find_first_not_of('0', cut + 1) == std::string_view::npos && allDigits(t.substr(0, cut)))
+        return t.substr(0, cut);
+    return t;
+}
+
+// The value of a few digits (checked to be digits before).
+int numberOf(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
 }
 
 FieldValue identifier(Field field, const SheetCell& cell)
 {
-    const std::string value = cellValue(cell.text);
-    std::string digits = withoutBlanks(value);
-    if (isExponentForm(digits))
+    const std::size_t width = static_cast<std::size_t>(fieldWidth(field));
+    // Most are their field's digits already.
+    if (cell.text.size() == width && allDigits(cell.text))
+        return passed(cell.text);
+    std::string scratch, compact;
+    const std::string_view value = valueOf(cell.text, scratch);
+    const std::string_view whole = compactView(value, compact);
+    if (isExponentForm(whole))
         return failed(lostDigitsReason(value));
-    dropZeroFraction(digits);
-    const int width = fieldWidth(field);
+    const std::string_view digits = withoutZeroFraction(whole);
     if (digits.empty()) {
         // A missing personal number is stored as ten zeros, as the entry
         // screen takes it; the other two numbers are required.
-        if (field == Field::LicenBroj)
-            return passed(std::string(static_cast<std::size_t>(width), '0'), "prazno -> 0000000000");
-        return failed(kEmptyReason);
+        if (field != Field::LicenBroj)
+            return failed(kEmptyReason);
+        FieldValue v = withLeftZeros({}, width);
+        v.note = "prazno -> " + std::string(v.stored());
+        return v;
     }
     if (!allDigits(digits))
         return failed(kDigitsOnlyReason);
-    if (digits.size() > static_cast<std::size_t>(width))
+    if (digits.size() > width)
         return failed("poveke od " + std::to_string(width) + " cifri");
-    if (digits.size() == static_cast<std::size_t>(width))
-        return passed(digits);
-    const std::string stored = leftZeros(digits, width);
-    return passed(stored, digits + " -> " + stored);
+    FieldValue v = withLeftZeros(digits, width);
+    if (digits.size() < width)
+        v.note = std::string(digits) + " -> " + std::string(v.stored());
+    return v;
 }
 
 FieldValue year(const SheetCell& cell)
 {
-    std::string digits = withoutBlanks(cellValue(cell.text));
-    dropZeroFraction(digits);
+    std::string scratch, compact;
+    const std::string_view digits = withoutZeroFraction(compactView(valueOf(cell.text, scratch), compact));
     if (digits.empty())
         return failed(kEmptyReason);
     if (!allDigits(digits))
         return failed(kDigitsOnlyReason);
     if (digits.size() <= 2)
-        return passed(leftZeros(digits, 2));
+        return withLeftZeros(digits, 2);
     if (digits.size() == 4) {
-        const int full = std::stoi(digits);
+        const int full = numberOf(digits);
         if (full >= 1970 && full <= 2069)
             return passed(digits.substr(2));
     }
@@ -154,19 +203,16 @@ FieldValue dayOfDate(std::chrono::year_month_day date, bool fourDigitYear, std::
     if (!date.ok())
         return failed(kNoDateReason);
     if (reportYear.size() == 2 && allDigits(reportYear)) {
-        const int report = fullYear(std::stoi(std::string(reportYear)));
+        const int report = fullYear(numberOf(reportYear));
         const int y = static_cast<int>(date.year());
         if (fourDigitYear ? y != report : y % 100 != report % 100)
             return failed("datumot ne e vo godinata na prijavata (" + std::to_string(report) + ")");
     }
-    char text[5];
     const unsigned d = static_cast<unsigned>(date.day());
     const unsigned m = static_cast<unsigned>(date.month());
-    text[0] = static_cast<char>('0' + d / 10);
-    text[1] = static_cast<char>('0' + d % 10);
-    text[2] = static_cast<char>('0' + m / 10);
-    text[3] = static_cast<char>('0' + m % 10);
-    return passed(std::string(text, 4));
+    const char text[4] = {static_cast<char>('0' + d / 10), static_cast<char>('0' + d % 10),
+                          static_cast<char>('0' + m / 10), static_cast<char>('0' + m % 10)};
+    return passed(std::string_view(text, 4));
 }
 
 FieldValue dayOfSerial(double serial, std::string_view reportYear)
@@ -182,21 +228,26 @@ FieldValue dayOfText(std::string_view t, std::string_view reportYear)
 {
     if (!t.empty() && t.back() == '.')
         t.remove_suffix(1);
-    std::vector<std::string_view> parts;
-    std::size_t from = 0;
+    std::array<std::string_view, 3> parts;
+    std::size_t count = 0, from = 0;
     for (;;) {
-        const std::size_t cut = t.find_first_of("./-", from);
-        parts.push_back(t.substr(from, cut - from));
+        std::size_t cut = from;
+        while (cut < t.size() && t[cut] != '.' && t[cut] != '/' && t[cut] != '-')
+            ++cut;
+        if (cut == t.size())
+            cut = std::string_view::npos;
+        if (count == parts.size())
+            return failed(kNotPeriodReason);
+        parts[count++] = t.substr(from, cut - from);
         if (cut == std::string_view::npos)
             break;
         from = cut + 1;
     }
-    if (parts.size() != 3)
+    if (count != 3)
         return failed(kNotPeriodReason);
     for (const std::string_view p : parts)
         if (p.empty() || p.size() > 4 || !allDigits(p))
             return failed(kNotPeriodReason);
-    auto number = [](std::string_view p) { return static_cast<unsigned>(std::stoi(std::string(p))); };
     std::string_view day = parts[0], month = parts[1], yearText = parts[2];
     if (parts[0].size() == 4) {
         yearText = parts[0];
@@ -204,17 +255,19 @@ FieldValue dayOfText(std::string_view t, std::string_view reportYear)
     }
     if (day.size() > 2 || month.size() > 2 || (yearText.size() != 2 && yearText.size() != 4))
         return failed(kNotPeriodReason);
-    int y = static_cast<int>(number(yearText));
+    int y = numberOf(yearText);
     if (yearText.size() == 2)
         y = fullYear(y);
-    const std::chrono::year_month_day date{std::chrono::year{y}, std::chrono::month{number(month)},
-                                           std::chrono::day{number(day)}};
+    const std::chrono::year_month_day date{std::chrono::year{y},
+                                           std::chrono::month{static_cast<unsigned>(numberOf(month))},
+                                           std::chrono::day{static_cast<unsigned>(numberOf(day))}};
     return dayOfDate(date, yearText.size() == 4, reportYear);
 }
 
 FieldValue period(const SheetCell& cell, std::string_view reportYear)
 {
-    const std::string value = cellValue(cell.text);
+    std::string scratch, compact;
+    const std::string_view value = valueOf(cell.text, scratch);
     if (value.empty())
         return failed(kEmptyReason);
     if (cell.number) {
@@ -224,19 +277,17 @@ FieldValue period(const SheetCell& cell, std::string_view reportYear)
             return dayOfSerial(v, reportYear);
     }
     // A time after the day ("2003-01-01T00:00:00", "1.1.2003 0:00") is not part of it.
-    std::string_view day = value;
-    day = day.substr(0, day.find('T'));
+    std::string_view day = value.substr(0, value.find('T'));
     if (const std::size_t colon = day.find(':'); colon != std::string_view::npos) {
         const std::size_t blank = day.rfind(' ', colon);
         day = day.substr(0, blank == std::string_view::npos ? 0 : blank);
     }
-    std::string t = withoutBlanks(day);
-    dropZeroFraction(t);
-    if (allDigits(t) && !t.empty()) {
+    const std::string_view t = withoutZeroFraction(compactView(day, compact));
+    if (!t.empty() && allDigits(t)) {
         if (t.size() <= 4)
-            return passed(leftZeros(t, 4)); // DDMM whose leading zero was lost
+            return withLeftZeros(t, 4); // DDMM whose leading zero was lost
         if (t.size() <= 7)
-            return dayOfSerial(std::stod(t), reportYear);
+            return dayOfSerial(numberOf(t), reportYear);
         return failed(kNotPeriodReason);
     }
     return dayOfText(t, reportYear);
@@ -246,18 +297,24 @@ FieldValue period(const SheetCell& cell, std::string_view reportYear)
 // whole numbers of up to four digits.
 FieldValue wholeNumber(const SheetCell& cell, std::size_t width, bool emptyIsZero)
 {
-    const std::string value = cellValue(cell.text);
+    std::string scratch;
+    const std::string_view value = valueOf(cell.text, scratch);
     if (value.empty())
-        return emptyIsZero ? passed(std::string(width, '0')) : failed(kEmptyReason);
+        return emptyIsZero ? withLeftZeros({}, width) : failed(kEmptyReason);
+    // Most are plain digits already.
+    if (value.size() <= width && allDigits(value))
+        return withLeftZeros(value, width);
     const Amount amount = cell.number ? amountOfNumber(cell.text) : parseAmount(value);
     if (amount.error == kDecimalsReason || (amount.error.empty() && amount.hundredths % 100 != 0))
         return failed(kNotWholeReason);
     if (!amount.error.empty())
         return failed(amount.error);
-    const std::string digits = std::to_string(amount.hundredths / 100);
-    if (digits.size() > width)
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, amount.hundredths / 100).ptr;
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    if (text.size() > width)
         return failed("poveke od " + std::to_string(width) + " cifri");
-    return passed(leftZeros(digits, static_cast<int>(width)));
+    return withLeftZeros(text, width);
 }
 
 FieldValue denari(const SheetCell& cell, const NormaliseOptions& options)
@@ -265,7 +322,8 @@ FieldValue denari(const SheetCell& cell, const NormaliseOptions& options)
     const std::size_t width = static_cast<std::size_t>(fieldWidth(Field::Denari));
     if (options.amounts == AmountUnit::FieldDigits)
         return wholeNumber(cell, width, false);
-    const std::string value = cellValue(cell.text);
+    std::string scratch;
+    const std::string_view value = valueOf(cell.text, scratch);
     if (value.empty())
         return failed(kEmptyReason);
     const Amount amount = cell.number ? amountOfNumber(cell.text) : parseAmount(value);
@@ -273,7 +331,9 @@ FieldValue denari(const SheetCell& cell, const NormaliseOptions& options)
         return failed(amount.error);
     if (amount.hundredths > 999'999'999)
         return failed("pogolem od 9.999.999,99");
-    return passed(leftZeros(std::to_string(amount.hundredths), static_cast<int>(width)));
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, amount.hundredths).ptr;
+    return withLeftZeros(std::string_view(digits, static_cast<std::size_t>(end - digits)), width);
 }
 
 std::string codeOf(char32_t c)
@@ -288,9 +348,21 @@ std::string codeOf(char32_t c)
 FieldValue text(Field field, std::string_view value)
 {
     const std::size_t width = static_cast<std::size_t>(fieldWidth(field));
-    std::string bytes;
+    FieldValue v;
+    std::size_t count = 0;
     std::size_t at = 0;
     while (at < value.size()) {
+        // Printable ASCII is the same bytes in the code page: a run at once.
+        std::size_t end = at;
+        while (end < value.size() && static_cast<unsigned char>(value[end]) - 0x20u < 0x5Fu)
+            ++end;
+        if (end > at) {
+            const std::size_t room = count < width ? width - count : 0;
+            v.appendBytes(value.substr(at, std::min(room, end - at)));
+            count += end - at;
+            at = end;
+            continue;
+        }
         const std::size_t start = at;
         const char32_t c = nextCodePoint(value, at);
         if (c < 0x20 || (c >= 0x7F && c < 0xA0))
@@ -299,13 +371,14 @@ FieldValue text(Field field, std::string_view value)
         if (!byte)
             return failed("znakot '" + std::string(value.substr(start, at - start)) + "' (" + codeOf(c)
                           + ") go nema vo kodnata strana na datotekata");
-        bytes.push_back(*byte);
+        if (++count <= width)
+            v.append(*byte);
     }
-    if (bytes.size() > width)
-        return failed("podolgo od " + std::to_string(width) + " znaci (" + std::to_string(bytes.size())
-                      + ")");
-    bytes.resize(width, ' ');
-    return passed(std::move(bytes));
+    if (count > width)
+        return failed("podolgo od " + std::to_string(width) + " znaci (" + std::to_string(count) + ")");
+    constexpr std::string_view kBlanks = "                                   ";
+    v.appendBytes(kBlanks.substr(0, width - v.stored().size()));
+    return v;
 }
 
 } // namespace
@@ -318,20 +391,8 @@ std::string lostDigitsReason(std::string_view shown)
 
 std::string cellValue(std::string_view text)
 {
-    std::string_view t = trimmed(text);
-    std::string value;
-    if (t.size() >= 3 && t.substr(0, 2) == "=\"" && t.back() == '"') {
-        const std::string_view inner = t.substr(2, t.size() - 3);
-        for (std::size_t i = 0; i < inner.size(); ++i) {
-            value.push_back(inner[i]);
-            if (inner[i] == '"' && i + 1 < inner.size() && inner[i + 1] == '"')
-                ++i;
-        }
-        return std::string(trimmed(value));
-    }
-    if (!t.empty() && t.front() == '\'')
-        t = trimmed(t.substr(1));
-    return std::string(t);
+    std::string scratch;
+    return std::string(valueOf(text, scratch));
 }
 
 FieldValue normaliseField(Field field, const SheetCell& cell, std::string_view reportYear,
@@ -346,8 +407,10 @@ FieldValue normaliseField(Field field, const SheetCell& cell, std::string_view r
         return identifier(field, cell);
     case Field::ImePrezime:
     case Field::Firma:
-    case Field::StepenZgolem:
-        return text(field, cellValue(cell.text));
+    case Field::StepenZgolem: {
+        std::string scratch;
+        return text(field, valueOf(cell.text, scratch));
+    }
     case Field::PeriodOd:
     case Field::PeriodDo:
         return period(cell, reportYear);
@@ -376,7 +439,7 @@ FieldValue serviceMonths(std::string_view periodOd, std::string_view periodDo)
     const std::string months = serviceLength(startDay, startMonth, endDay, endMonth).text();
     if (months.size() != 4)
         return failed("periodot ne e vo red");
-    return passed(months, "presmetano od periodot");
+    return passed(months);
 }
 
 } // namespace dorvik::import

@@ -36,7 +36,8 @@ struct Content : XmlHandler {
     int column = 0;         // of the cell being read
     int cellRepeat = 1;
     bool inCell = false;
-    SheetCell cell;
+    std::string content;    // of the cell being read
+    bool number = false;
     bool typed = false;     // the cell's value is an attribute, not its text
     int paragraphs = 0;     // begun in the cell
     int paragraph = 0;      // open now
@@ -65,16 +66,16 @@ struct Content : XmlHandler {
             return;
         } else if (name == "p") {
             if (paragraphs++ > 0)
-                cell.text.push_back('\n');
+                content.push_back('\n');
             ++paragraph;
         } else if (paragraph == 0) {
             return;
         } else if (name == "s") {
-            cell.text.append(static_cast<std::size_t>(std::min(repeatCount(attributes, "c"), 1024)), ' ');
+            content.append(static_cast<std::size_t>(std::min(repeatCount(attributes, "c"), 1024)), ' ');
         } else if (name == "tab") {
-            cell.text.push_back('\t');
+            content.push_back('\t');
         } else if (name == "line-break") {
-            cell.text.push_back('\n');
+            content.push_back('\n');
         }
     }
 
@@ -82,7 +83,8 @@ struct Content : XmlHandler {
     {
         inCell = true;
         cellRepeat = repeatCount(attributes, "number-columns-repeated");
-        cell = {};
+        content.clear();
+        number = false;
         paragraphs = 0;
         paragraph = 0;
         annotation = 0;
@@ -92,12 +94,13 @@ struct Content : XmlHandler {
         const char* value = attribute(attributes, "value");
         const char* date = attribute(attributes, "date-value");
         if ((t == "float" || t == "percentage" || t == "currency") && value) {
-            cell = {plainNumber(value), true};
+            content = plainNumber(value);
+            number = true;
             typed = true;
         } else if (t == "date" && date) {
             // The day of "2003-01-01T00:00:00".
             const std::string_view day(date);
-            cell = {std::string(day.substr(0, day.find('T'))), false};
+            content = day.substr(0, day.find('T'));
             typed = true;
         }
     }
@@ -119,9 +122,12 @@ struct Content : XmlHandler {
             --paragraph;
         } else if (name == "table-cell" || name == "covered-table-cell") {
             inCell = false;
-            if (!isBlank(cell.text))
+            if (!isBlank(content) && column < kMaxSheetColumns) {
+                // Kept once, however often the cell repeats.
+                const SheetCell cell{builder.keep(std::move(content)), number};
                 for (int i = 0; i < cellRepeat && column + i < kMaxSheetColumns; ++i)
                     builder.cell(column + i, cell);
+            }
             column = std::min(column + cellRepeat, kMaxSheetColumns);
         } else if (name == "table-row") {
             builder.endRow(rowNumber, rowRepeat);
@@ -132,7 +138,7 @@ struct Content : XmlHandler {
     void text(std::string_view text) override
     {
         if (inCell && !typed && annotation == 0 && paragraph > 0)
-            cell.text.append(text);
+            content.append(text);
     }
 
     bool more() const override { return !done && builder.error.empty(); }

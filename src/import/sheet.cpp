@@ -7,7 +7,8 @@ bool isBlank(std::string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == ' ' || text[i] == '\t')
             continue;
-        if (text.compare(i, 2, "\xC2\xA0") == 0) { // U+00A0
+        // U+00A0, the no-break space.
+        if (text[i] == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0') {
             ++i;
             continue;
         }

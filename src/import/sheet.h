@@ -4,13 +4,18 @@
 
 #include "import/text_encoding.h"
 
+#include <deque>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dorvik::import {
 
+// A cell's text is a view of the sheet's text (see SheetText), which lives
+// as long as any copy of the sheet does.
 struct SheetCell {
-    std::string text;
+    std::string_view text;
     // A workbook's number cell: text is the number in plain decimal with a
     // point ("615", "2088.5", "37622"), never grouped or in a locale's form.
     bool number = false;
@@ -32,7 +37,20 @@ inline constexpr int kMaxSheetRows = 65536;    // rows with something in them
 inline constexpr int kMaxSheetColumns = 1024;  // cells further right are not read
 inline constexpr std::size_t kMaxSheetCells = 4u << 20;
 
+// The text the cells of a sheet are views of: a text sheet's decoded bytes,
+// where most cells are, and the cells that are no part of them (quoted cells
+// with doubled quotes, a workbook's strings and numbers). Nothing in it
+// moves once it holds it.
+struct SheetText {
+    std::string source;
+    std::deque<std::string> kept;
+
+    // Keeps the text and gives a view of it.
+    std::string_view keep(std::string text) { return kept.emplace_back(std::move(text)); }
+};
+
 struct Sheet {
+    std::shared_ptr<SheetText> text = std::make_shared<SheetText>();
     SheetKind kind = SheetKind::Text;
     std::vector<SheetRow> rows; // the rows with something in them, in order
     int emptyRows = 0;          // rows skipped for having nothing in them

@@ -34,11 +34,12 @@ bool looksLikeUtf8(std::string_view bytes)
     bool multiByte = false;
     std::size_t at = 0;
     while (at < bytes.size()) {
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        if (nextCodePoint(bytes, at) == kReplacementCharacter)
+        at += asciiRun(bytes, at);
+        if (at == bytes.size())
+            break;
+        // An invalid byte gives U+FFFD and moves one byte; U+FFFD itself is three.
+        const std::size_t start = at;
+        if (nextCodePoint(bytes, at) == kReplacementCharacter && at == start + 1)
             return false;
         multiByte = true;
     }
@@ -79,9 +80,15 @@ std::string cleanUtf8(std::string_view bytes)
     out.reserve(bytes.size());
     std::size_t at = 0;
     while (at < bytes.size()) {
+        // Runs of ASCII are copied whole.
+        const std::size_t end = at + asciiRun(bytes, at);
+        out.append(bytes.substr(at, end - at));
+        at = end;
+        if (at == bytes.size())
+            break;
         const std::size_t start = at;
         const char32_t c = nextCodePoint(bytes, at);
-        if (c == kReplacementCharacter && bytes.substr(start, 3) != "\xEF\xBF\xBD")
+        if (c == kReplacementCharacter && at == start + 1)
             appendUtf8(out, kReplacementCharacter);
         else
             out.append(bytes.substr(start, at - start));

@@ -15,56 +15,82 @@ enum class RowEnd { LineEnd, TextEnd, OpenQuote };
 // Cuts one row from at on: cells (at most kMaxSheetColumns are kept) and how
 // the row ended. A quote opens quoting only at the start of a cell; inside,
 // two quotes stand for one, and a quote ends it. Text after the closing
-// quote is kept as it stands, as spreadsheet programs keep it.
-RowEnd readRow(std::string_view t, std::size_t& at, char separator, std::vector<SheetCell>& cells)
+// quote is kept as it stands, as spreadsheet programs keep it. A cell is a
+// view of the text where it can be; otherwise its text is kept in kept.
+// The bytes that end an unquoted cell's text: the separator and line ends.
+using CellStops = std::array<bool, 256>;
+CellStops cellStops(char separator)
 {
-    cells.assign(1, SheetCell{});
-    std::string dropped;
-    std::string* cell = &cells.back().text;
-    bool quoted = false;
-    bool cellStart = true;
-    while (at < t.size()) {
-        const char c = t[at];
-        if (quoted) {
-            const std::size_t quote = t.find('"', at);
-            if (quote == std::string_view::npos) {
-                cell->append(t.substr(at));
-                at = t.size();
+    CellStops stops{};
+    stops[static_cast<unsigned char>(separator)] = stops['\r'] = stops['\n'] = true;
+    return stops;
+}
+
+RowEnd readRow(std::string_view t, std::size_t& at, char separator, const CellStops& stops,
+               std::vector<SheetCell>& cells, SheetText& kept)
+{
+    // Room for as many cells as the row before had, made once.
+    const std::size_t expected = cells.capacity();
+    cells.clear();
+    cells.reserve(expected);
+    auto plainEnd = [&](std::size_t from) {
+        while (from < t.size() && !stops[static_cast<unsigned char>(t[from])])
+            ++from;
+        return from;
+    };
+    for (;;) {
+        std::string_view cell;
+        if (at < t.size() && t[at] == '"') {
+            // Quoted: a view of what is between the quotes, unless doubled
+            // quotes or text after the closing one make it a text of its own.
+            const std::size_t begin = ++at;
+            std::string built;
+            bool own = false;
+            for (;;) {
+                const std::size_t quote = t.find('"', at);
+                if (quote == std::string_view::npos) {
+                    at = t.size();
+                    return RowEnd::OpenQuote;
+                }
+                if (quote + 1 < t.size() && t[quote + 1] == '"') {
+                    built.append(t.substr(own ? at : begin, quote + 1 - (own ? at : begin)));
+                    own = true;
+                    at = quote + 2;
+                    continue;
+                }
+                if (own)
+                    built.append(t.substr(at, quote - at));
+                else
+                    cell = t.substr(begin, quote - begin);
+                at = quote + 1;
                 break;
             }
-            cell->append(t.substr(at, quote - at));
-            at = quote + 1;
-            if (at < t.size() && t[at] == '"') {
-                cell->push_back('"');
-                ++at;
-            } else {
-                quoted = false;
+            const std::size_t stop = plainEnd(at);
+            if (stop > at) {
+                if (!own)
+                    built.assign(cell);
+                own = true;
+                built.append(t.substr(at, stop - at));
             }
-            continue;
+            at = stop;
+            if (own)
+                cell = kept.keep(std::move(built));
+        } else {
+            const std::size_t stop = plainEnd(at);
+            cell = t.substr(at, stop - at);
+            at = stop;
         }
-        ++at;
-        if (c == '"' && cellStart) {
-            quoted = true;
-            cellStart = false;
-        } else if (c == separator) {
-            if (cells.size() < static_cast<std::size_t>(kMaxSheetColumns)) {
-                cells.emplace_back();
-                cell = &cells.back().text;
-            } else {
-                dropped.clear();
-                cell = &dropped;
-            }
-            cellStart = true;
-        } else if (c == '\r' || c == '\n') {
+        if (cells.size() < static_cast<std::size_t>(kMaxSheetColumns))
+            cells.push_back({cell, false});
+        if (at == t.size())
+            return RowEnd::TextEnd;
+        const char c = t[at++];
+        if (c != separator) {
             if (c == '\r' && at < t.size() && t[at] == '\n')
                 ++at;
             return RowEnd::LineEnd;
-        } else {
-            cell->push_back(c);
-            cellStart = false;
         }
     }
-    return quoted ? RowEnd::OpenQuote : RowEnd::TextEnd;
 }
 
 bool rowIsBlank(const std::vector<SheetCell>& cells)
@@ -116,7 +142,7 @@ void addUnreadableRows(std::string_view rest, char separator, int firstRow, Shee
         for (std::size_t from = 0;;) {
             const std::size_t cut = line.find(separator, from);
             if (row.cells.size() < static_cast<std::size_t>(kMaxSheetColumns))
-                row.cells.push_back({std::string(line.substr(from, cut - from)), false});
+                row.cells.push_back({line.substr(from, cut - from), false});
             if (cut == std::string_view::npos)
                 break;
             from = cut + 1;
@@ -145,8 +171,10 @@ char detectSeparator(std::string_view text)
     for (const char separator : kSeparators) {
         std::map<std::size_t, int> rowsByCount;
         std::size_t at = 0;
+        SheetText kept;
+        const CellStops stops = cellStops(separator);
         for (int rows = 0; rows < kRowsToDetect && at < text.size();) {
-            const RowEnd end = readRow(text, at, separator, cells);
+            const RowEnd end = readRow(text, at, separator, stops, cells, kept);
             if (!rowIsBlank(cells)) {
                 ++rowsByCount[cells.size()];
                 ++rows;
@@ -175,7 +203,9 @@ SheetResult readTextSheet(std::string_view bytes, const TextSheetOptions& option
     sheet.kind = SheetKind::Text;
     DecodedText decoded = decodeText(bytes, options.encoding);
     sheet.encoding = decoded.encoding;
-    const std::string_view text = decoded.utf8;
+    // The cells are views of the text where it is kept for the sheet's life.
+    sheet.text->source = std::move(decoded.utf8);
+    const std::string_view text = sheet.text->source;
 
     std::size_t at = 0;
     const std::optional<char> named = separatorLine(text, at);
@@ -186,9 +216,10 @@ SheetResult readTextSheet(std::string_view bytes, const TextSheetOptions& option
     std::size_t cellCount = 0;
     int number = 0;
     std::vector<SheetCell> cells;
+    const CellStops stops = cellStops(sheet.separator);
     while (at < text.size()) {
         const std::size_t rowStart = at;
-        const RowEnd end = readRow(text, at, sheet.separator, cells);
+        const RowEnd end = readRow(text, at, sheet.separator, stops, cells, *sheet.text);
         ++number;
         if (end == RowEnd::OpenQuote) {
             addUnreadableRows(text.substr(rowStart), sheet.separator, number, sheet);
@@ -204,8 +235,10 @@ SheetResult readTextSheet(std::string_view bytes, const TextSheetOptions& option
             sheet.rows.clear();
             return result;
         }
+        const std::size_t width = cells.size();
         sheet.rows.push_back({number, std::move(cells), {}});
         cells = {};
+        cells.reserve(width);
     }
     return result;
 }

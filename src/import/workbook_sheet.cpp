@@ -11,7 +11,7 @@ void SheetBuilder::cell(int column, SheetCell cell)
         return;
     if (row_.size() <= static_cast<std::size_t>(column))
         row_.resize(static_cast<std::size_t>(column) + 1);
-    row_[static_cast<std::size_t>(column)] = std::move(cell);
+    row_[static_cast<std::size_t>(column)] = cell;
 }
 
 bool SheetBuilder::endRow(int number, int repeat)

@@ -14,8 +14,11 @@ class SheetBuilder {
 public:
     explicit SheetBuilder(Sheet& sheet) : sheet_(sheet) {}
 
-    // A cell of the row being read, at its 0-based column. Blank cells and
-    // cells right of the last column read are left out.
+    // Keeps a cell's text with the sheet: a view of it for cell().
+    std::string_view keep(std::string text) { return sheet_.text->keep(std::move(text)); }
+    // A cell of the row being read, at its 0-based column; its text kept
+    // with the sheet. Blank cells and cells right of the last column read
+    // are left out.
     void cell(int column, SheetCell cell);
     // Ends the row being read as the row numbered number (1-based), and as
     // many rows after it as repeat says (the same cells). False, with error

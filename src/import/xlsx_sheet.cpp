@@ -113,10 +113,16 @@ struct SharedStrings : XmlHandler {
 };
 
 struct Worksheet : XmlHandler {
-    Worksheet(Sheet& sheet, const std::vector<std::string>& shared) : builder(sheet), shared(shared) {}
+    Worksheet(Sheet& sheet, std::vector<std::string> strings) : builder(sheet)
+    {
+        // Each shared string kept once with the sheet, its cells views of it.
+        shared.reserve(strings.size());
+        for (std::string& s : strings)
+            shared.push_back(builder.keep(std::move(s)));
+    }
 
     SheetBuilder builder;
-    const std::vector<std::string>& shared;
+    std::vector<std::string_view> shared;
     int rowNumber = 0;
     int column = -1;
     std::string type;
@@ -163,7 +169,8 @@ struct Worksheet : XmlHandler {
         } else if (name == "rPh") {
             --phonetic;
         } else if (name == "c") {
-            builder.cell(column, cellValue());
+            if (const SheetCell c = cellValue(); !isBlank(c.text))
+                builder.cell(column, c);
         } else if (name == "row") {
             builder.endRow(rowNumber);
         }
@@ -179,7 +186,7 @@ struct Worksheet : XmlHandler {
 
     bool more() const override { return builder.error.empty(); }
 
-    SheetCell cellValue() const
+    SheetCell cellValue()
     {
         if (type == "s") {
             std::size_t index = 0;
@@ -189,11 +196,11 @@ struct Worksheet : XmlHandler {
             return {};
         }
         if (type == "inlineStr")
-            return {unescape(inlineText), false};
+            return {builder.keep(unescape(inlineText)), false};
         if (type == "n")
-            return {plainNumber(value), true};
+            return {builder.keep(plainNumber(value)), true};
         // "str" (a formula's text), "b" (0 or 1), "e" (an error such as #N/A).
-        return {unescape(value), false};
+        return {builder.keep(unescape(value)), false};
     }
 };
 
@@ -245,7 +252,7 @@ SheetResult readXlsxSheet(ZipArchive& archive)
             result.error = std::move(e);
             return result;
         }
-    Worksheet worksheet(result.sheet, shared.strings);
+    Worksheet worksheet(result.sheet, std::move(shared.strings));
     std::string e = readXml(archive, sheetPath, worksheet);
     if (e.empty())
         e = worksheet.builder.error;

@@ -1,6 +1,24 @@
 #include "platform/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace dorvik {
+
+std::size_t asciiRun(std::string_view text, std::size_t at)
+{
+    const std::size_t start = at;
+    std::uint64_t word;
+    while (at + 8 <= text.size()) {
+        std::memcpy(&word, text.data() + at, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+        at += 8;
+    }
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+        ++at;
+    return at - start;
+}
 
 void appendUtf8(std::string& out, char32_t c)
 {

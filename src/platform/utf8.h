@@ -10,6 +10,9 @@ namespace dorvik {
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
+// How many bytes from at on are ASCII (below 0x80), eight at a time.
+std::size_t asciiRun(std::string_view text, std::size_t at);
+
 // Appends the character as UTF-8.
 void appendUtf8(std::string& out, char32_t c);
 

@@ -50,8 +50,15 @@ std::string windows1251ToUtf8(std::string_view bytes)
 {
     std::string text;
     text.reserve(bytes.size());
-    for (const char b : bytes) {
-        appendUtf8(text, windows1251ToUnicode(static_cast<unsigned char>(b)));
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        // Runs of ASCII, the same in both, are copied whole.
+        const std::size_t end = at + asciiRun(bytes, at);
+        text.append(bytes.substr(at, end - at));
+        if (end == bytes.size())
+            break;
+        appendUtf8(text, windows1251ToUnicode(static_cast<unsigned char>(bytes[end])));
+        at = end + 1;
     }
     return text;
 }

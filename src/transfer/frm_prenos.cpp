@@ -324,8 +324,11 @@ void frmPrenos::showColumns()
     QStringList columns;
     for (std::size_t c = 0; c < count; ++c) {
         QString name = QString::fromStdString(import::columnName(static_cast<int>(c)));
-        if (header && c < sheet_.rows.front().cells.size())
-            name += QStringLiteral(": ") + QString::fromStdString(sheet_.rows.front().cells[c].text).simplified();
+        if (header && c < sheet_.rows.front().cells.size()) {
+            const std::string_view text = sheet_.rows.front().cells[c].text;
+            name += QStringLiteral(": ")
+                    + QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).simplified();
+        }
         columns << name;
     }
     mapping_->setColumns(columns);

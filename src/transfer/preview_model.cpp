@@ -90,6 +90,8 @@ QVariant fieldData(const RowResult& row, Field field, int role)
         // Names and the firm without the blanks that pad them.
         return bytesToText(row.stored(field)).trimmed();
     case Qt::ToolTipRole:
+        if (field == Field::Mesec && row.monthsWorkedOut)
+            return QString::fromLatin1(import::kMonthsWorkedOutNote);
         return note ? QVariant(utf8(*note)) : QVariant();
     case Qt::BackgroundRole:
         return note && isIdentifier(field) ? QVariant(QBrush(kNoted)) : QVariant();

@@ -114,7 +114,7 @@ TEST(Normalise, EachKindOfCell)
             EXPECT_EQ(v.error, c.stored.substr(1));
         } else {
             EXPECT_EQ(v.error, "");
-            EXPECT_EQ(v.stored, c.stored);
+            EXPECT_EQ(v.stored(), c.stored);
             EXPECT_EQ(v.note, c.note);
         }
     }
@@ -123,8 +123,8 @@ TEST(Normalise, EachKindOfCell)
 TEST(Normalise, AmountsAsTheFieldHoldsThem)
 {
     const NormaliseOptions field{AmountUnit::FieldDigits};
-    EXPECT_EQ(normaliseField(Field::Denari, {"1234500", false}, "03", field).stored, "001234500");
-    EXPECT_EQ(normaliseField(Field::Denari, {"1234500", true}, "03", field).stored, "001234500");
+    EXPECT_EQ(normaliseField(Field::Denari, {"1234500", false}, "03", field).stored(), "001234500");
+    EXPECT_EQ(normaliseField(Field::Denari, {"1234500", true}, "03", field).stored(), "001234500");
     EXPECT_EQ(normaliseField(Field::Denari, {"12345,5", false}, "03", field).error, "ne e cel broj");
     EXPECT_EQ(normaliseField(Field::Denari, {"1234567890", false}, "03", field).error, "poveke od 9 cifri");
 }
@@ -143,6 +143,6 @@ TEST(Normalise, ServiceMonthsFromThePeriod)
     };
     for (const Case& c : cases) {
         const FieldValue v = serviceMonths(c.od, c.to);
-        EXPECT_EQ(v.ok() ? v.stored : "!" + v.error, c.months) << c.od << "-" << c.to;
+        EXPECT_EQ(v.ok() ? std::string(v.stored()) : "!" + v.error, c.months) << c.od << "-" << c.to;
     }
 }

@@ -15,7 +15,7 @@ std::vector<std::string> shown(const Sheet& sheet)
     for (const SheetRow& row : sheet.rows) {
         std::string text = std::to_string(row.number) + (row.unreadable.empty() ? ":" : "!");
         for (std::size_t c = 0; c < row.cells.size(); ++c)
-            text += (c ? "|" : "") + row.cells[c].text;
+            text += std::string(c ? "|" : "") + std::string(row.cells[c].text);
         rows.push_back(text);
     }
     return rows;

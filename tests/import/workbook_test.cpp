@@ -18,7 +18,7 @@ std::string cells(const SheetRow& row)
 {
     std::string text = std::to_string(row.number) + ":";
     for (std::size_t c = 0; c < row.cells.size(); ++c)
-        text += (c ? "|" : "") + row.cells[c].text + (row.cells[c].number ? "#" : "");
+        text += std::string(c ? "|" : "") + std::string(row.cells[c].text) + (row.cells[c].number ? "#" : "");
     return text;
 }
 

@@ -146,7 +146,7 @@ TEST_F(TransferWindow, DodajAsksFirstAndAppendsAllGoodRowsOrNone)
 TEST_F(TransferWindow, AFileWrittenMeanwhileIsCheckedAgainBeforeAnythingIsAdded)
 {
     // Another window added the first good row's record in the meantime.
-    const std::string meanwhile = report() + screen->plan().rows[0].line + "\r\n";
+    const std::string meanwhile = report() + std::string(screen->plan().rows[0].line()) + "\r\n";
     files.files[kReportPath] = meanwhile;
     button("cmdDodaj")->click();
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{changedMeanwhileMessage("PRIJAVA.TXT")});
