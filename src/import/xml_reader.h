@@ -1,6 +1,7 @@
 // A workbook part's XML, read through expat as its bytes are unpacked.
 // Elements and attributes are told by their local names (the prefixes
-// writers choose differ); a document type declaration is refused, so no
+// writers choose differ, and none of their namespaces is confused with
+// another's in a workbook's parts); a document type declaration is refused, so no
 // entity can be defined, let alone expanded.
 #pragma once
 
