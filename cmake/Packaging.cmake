@@ -1,12 +1,15 @@
 # Installation in the usual places, and a Debian package built by CPack.
 # Each program installs itself beside its own target (src/app, src/cli).
+# The shared libraries the programs use (Qt, libzip, expat) are found by
+# dpkg-shlibdeps.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/dorvik.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/dorvik.1 ${PROJECT_SOURCE_DIR}/packaging/dorvik-check.1
+              ${PROJECT_SOURCE_DIR}/packaging/dorvik-import.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/examples/PRIJAVA.TXT
+install(FILES ${PROJECT_SOURCE_DIR}/examples/PRIJAVA.TXT ${PROJECT_SOURCE_DIR}/examples/plata-2024.csv
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dorvik/examples)
 
 set(CPACK_GENERATOR "DEB")
