@@ -157,12 +157,16 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     table_->setColumnWidth(PreviewModel::kRowColumn, widthOf(6));
     table_->setColumnWidth(PreviewModel::kStatusColumn, widthOf(9));
     for (int i = 0; i < kFieldCount; ++i) {
-        const int characters = std::min<int>(FieldWidths[i], 20);
+        // An identifier that gained zeros shows both: "615 -> 0000000615".
+        const Field f = fieldAt(i);
+        const bool identifier = f == Field::LicenBroj || f == Field::MaticenBroj || f == Field::RegistarskiBroj;
+        const int characters = identifier ? 2 * FieldWidths[i] + 3 : std::min<int>(FieldWidths[i], 20);
         table_->setColumnWidth(PreviewModel::kFirstFieldColumn + i,
                                std::max(widthOf(characters), metrics.horizontalAdvance(
                                    model_->headerData(PreviewModel::kFirstFieldColumn + i, Qt::Horizontal,
                                                       Qt::DisplayRole).toString()) + 16));
     }
+    table_->setColumnWidth(PreviewModel::kProblemsColumn, widthOf(70));
     auto* previewBox = new QWidget(this);
     auto* previewLayout = new QVBoxLayout(previewBox);
     previewLayout->setContentsMargins(0, 0, 0, 0);

@@ -49,15 +49,21 @@ QString statusText(RowStatus status)
     return {};
 }
 
+QStringList reasonsOf(const RowResult& row)
+{
+    QStringList reasons;
+    for (const import::RowProblem& p : row.problems)
+        reasons << utf8(import::describe(p));
+    return reasons;
+}
+
 QVariant statusData(const RowResult& row, int role)
 {
     switch (role) {
     case Qt::DisplayRole:
         return statusText(row.status);
     case Qt::ToolTipRole: {
-        QStringList reasons;
-        for (const import::RowProblem& p : row.problems)
-            reasons << utf8(import::describe(p));
+        const QStringList reasons = reasonsOf(row);
         return reasons.isEmpty() ? QVariant() : QVariant(reasons.join(QLatin1Char('\n')));
     }
     case Qt::BackgroundRole:
@@ -142,7 +148,7 @@ int PreviewModel::rowCount(const QModelIndex& parent) const
 
 int PreviewModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : kFirstFieldColumn + kFieldCount;
+    return parent.isValid() ? 0 : kProblemsColumn + 1;
 }
 
 QVariant PreviewModel::data(const QModelIndex& index, int role) const
@@ -154,6 +160,9 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const
         return role == Qt::DisplayRole ? QVariant(row.sheetRow) : QVariant();
     if (index.column() == kStatusColumn)
         return statusData(row, role);
+    if (index.column() == kProblemsColumn)
+        return role == Qt::DisplayRole || role == Qt::ToolTipRole ? QVariant(reasonsOf(row).join(QStringLiteral("; ")))
+                                                                 : QVariant();
     return fieldData(row, fieldAt(index.column() - kFirstFieldColumn), role);
 }
 
@@ -165,6 +174,8 @@ QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int 
         return QStringLiteral("Red");
     if (section == kStatusColumn)
         return QStringLiteral("Status");
+    if (section == kProblemsColumn)
+        return QStringLiteral("Greska");
     const std::string_view name = fieldName(fieldAt(section - kFirstFieldColumn));
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }

@@ -1,7 +1,8 @@
 // The preview of an import: one line per row of the sheet, its number, its
-// status, and the fifteen values as they will be stored; a failing value in
-// red with its reason, an added zero in yellow with what was added. A model
-// over the rows, so that a sheet of 32767 rows scrolls as one of ten.
+// status, the fifteen values as they will be stored and what is wrong with
+// it; a failing value in red with its reason, an added zero in yellow with
+// what was added. A model over the rows, so that a sheet of 32767 rows
+// scrolls as one of ten.
 #pragma once
 
 #include "import/import_plan.h"
@@ -19,6 +20,7 @@ public:
     static constexpr int kRowColumn = 0;
     static constexpr int kStatusColumn = 1;
     static constexpr int kFirstFieldColumn = 2;
+    static constexpr int kProblemsColumn = kFirstFieldColumn + kFieldCount;
 
     explicit PreviewModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 

@@ -89,6 +89,9 @@ TEST_F(TransferWindow, ThePreviewShowsEveryRowAsItWillBeStored)
     EXPECT_EQ(model->data(model->index(1, PreviewModel::kRowColumn), Qt::DisplayRole).toInt(), 6);
     EXPECT_EQ(model->data(model->index(1, PreviewModel::kStatusColumn), Qt::ToolTipRole).toString(),
               "Denari '-5': negativen broj");
+    EXPECT_EQ(model->data(model->index(1, PreviewModel::kProblemsColumn), Qt::DisplayRole).toString(),
+              "Denari '-5': negativen broj");
+    EXPECT_EQ(model->headerData(PreviewModel::kProblemsColumn, Qt::Horizontal, Qt::DisplayRole), "Greska");
     EXPECT_EQ(files.files.at(kReportPath), fileOf(records(3))); // nothing written before "Dodaj"
 }
 
