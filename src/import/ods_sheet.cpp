@@ -151,15 +151,7 @@ SheetResult readOdsSheet(ZipArchive& archive)
     SheetResult result;
     result.sheet.kind = SheetKind::Ods;
     Content content(result.sheet);
-    std::string e = readXml(archive, "content.xml", content);
-    if (e.empty())
-        e = content.builder.error;
-    if (!e.empty()) {
-        result.error = std::move(e);
-        result.sheet.rows.clear();
-        return result;
-    }
-    content.builder.finish();
+    content.builder.finish(readXml(archive, "content.xml", content), result.error);
     return result;
 }
 

@@ -31,8 +31,15 @@ bool SheetBuilder::endRow(int number, int repeat)
     return true;
 }
 
-void SheetBuilder::finish()
+void SheetBuilder::finish(std::string failure, std::string& sheetError)
 {
+    if (failure.empty())
+        failure = error;
+    if (!failure.empty()) {
+        sheetError = std::move(failure);
+        sheet_.rows.clear();
+        return;
+    }
     const int rows = static_cast<int>(sheet_.rows.size());
     sheet_.emptyRows = rows == 0 ? 0 : std::max(0, sheet_.rows.back().number - rows);
 }

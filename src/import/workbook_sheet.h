@@ -24,9 +24,11 @@ public:
     // many rows after it as repeat says (the same cells). False, with error
     // set, once the sheet is past its limits.
     bool endRow(int number, int repeat = 1);
-    // Rows with nothing in them between the first and the last that has
+    // Ends the reading. A failure to read the part (failure) or to fit the
+    // limits is the sheet's error, and it then has no rows; otherwise the
+    // rows with nothing in them between the first and the last that has
     // something are the sheet's empty rows.
-    void finish();
+    void finish(std::string failure, std::string& sheetError);
 
     std::string error;
 

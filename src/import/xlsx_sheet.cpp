@@ -253,15 +253,7 @@ SheetResult readXlsxSheet(ZipArchive& archive)
             return result;
         }
     Worksheet worksheet(result.sheet, std::move(shared.strings));
-    std::string e = readXml(archive, sheetPath, worksheet);
-    if (e.empty())
-        e = worksheet.builder.error;
-    if (!e.empty()) {
-        result.error = std::move(e);
-        result.sheet.rows.clear();
-        return result;
-    }
-    worksheet.builder.finish();
+    worksheet.builder.finish(readXml(archive, sheetPath, worksheet), result.error);
     return result;
 }
 

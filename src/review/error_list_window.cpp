@@ -1,11 +1,11 @@
 #include "review/error_list_window.h"
 
 #include "platform/code_page.h"
+#include "shell/row_list.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFontDatabase>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QTableView>
@@ -83,15 +83,8 @@ ErrorListWindow::ErrorListWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     // The descriptions line up in their columns of blanks as in the file.
     table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUpRowList(table_);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->setWordWrap(false);
-    table_->verticalHeader()->hide();
-    // Every row one line high: the view then never measures the rows.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setColumnWidth(0, table_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
         if (const auto record = model_->record(index.row()))

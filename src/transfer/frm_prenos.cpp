@@ -8,6 +8,7 @@
 #include "platform/settings_store.h"
 #include "platform/windows_1251.h"
 #include "shell/module1.h"
+#include "shell/row_list.h"
 #include "transfer/mapping_editor.h"
 #include "transfer/preview_model.h"
 
@@ -17,7 +18,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -143,15 +143,8 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblPregled"));
     table_->setModel(model_);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->setWordWrap(false);
-    table_->verticalHeader()->hide();
-    // Every row one line high, every column as wide as its field: the view
-    // then measures nothing, whatever the number of rows.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    // Every column as wide as its field: the view measures nothing.
+    setUpRowList(table_);
     const QFontMetrics metrics = table_->fontMetrics();
     auto widthOf = [&](int characters) { return metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) + 16; };
     table_->setColumnWidth(PreviewModel::kRowColumn, widthOf(6));

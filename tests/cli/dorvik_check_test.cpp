@@ -4,6 +4,7 @@
 #include "check/error_list.h"
 #include "data/customer_data_source.h"
 #include "records.h"
+#include "run_tool.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -24,24 +25,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 Outcome runTool(const TempDir& dir, const std::string& args)
 {
-    const std::string out = dir.file(".out"), err = dir.file(".err-text");
-    // A run that hangs is ended, and fails its test.
-    const std::string command = "cd '" + dir.path().string() + "' && timeout -s KILL 20 "
-                                FAKETIME_PROGRAM " '2003-06-15 12:00:00' " DORVIK_CHECK_PROGRAM
-                                " " + args + " >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
-    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return outcome;
+    return runTool(dir, DORVIK_CHECK_PROGRAM, args);
 }
 
 // The names in the folder, sorted.

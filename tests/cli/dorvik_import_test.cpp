@@ -1,35 +1,21 @@
 // dorvik-import as a script runs it: the real program on files in a
 // temporary folder, today's date fixed with faketime.
 #include "records.h"
+#include "run_tool.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/wait.h>
 
 using namespace dorvik;
 using namespace dorvik::testing;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 Outcome runImport(const TempDir& dir, const std::string& args)
 {
-    const std::string out = dir.file(".out"), err = dir.file(".err-text");
-    const std::string command = "cd '" + dir.path().string() + "' && " FAKETIME_PROGRAM
-                                " '2003-06-15 12:00:00' " DORVIK_IMPORT_PROGRAM " " + args + " >'"
-                                + out + "' 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
-    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBytes(out), readBytes(err)};
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return outcome;
+    return runTool(dir, DORVIK_IMPORT_PROGRAM, args);
 }
 
 const std::string kSet = "--set Godina=03 --set RegistarskiBroj=1234567897 --set 'Firma=Firma DOO Skopje' ";
