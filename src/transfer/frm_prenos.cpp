@@ -23,6 +23,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -219,6 +220,13 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     });
     connect(chkAmounts_, &QCheckBox::toggled, this, &frmPrenos::replan);
     connect(mapping_, &MappingEditor::changed, this, &frmPrenos::replan);
+    // While a value is typed, the rows are checked again once the keys pause:
+    // a large sheet takes a moment.
+    replanSoon_ = new QTimer(this);
+    replanSoon_->setSingleShot(true);
+    replanSoon_->setInterval(300);
+    connect(replanSoon_, &QTimer::timeout, this, &frmPrenos::replan);
+    connect(mapping_, &MappingEditor::valueTyped, replanSoon_, qOverload<>(&QTimer::start));
     connect(cboFilter_, &QComboBox::currentIndexChanged, this, [this](int index) {
         model_->setFilter(index == 1 ? PreviewModel::Filter::FailedOnly : PreviewModel::Filter::All);
     });
@@ -333,6 +341,7 @@ void frmPrenos::showColumns()
 
 void frmPrenos::replan()
 {
+    replanSoon_->stop();
     import::Mapping mapping = mapping_->mapping();
     mapping.header = chkHeader_->isChecked();
     import::PlanOptions options;
@@ -354,6 +363,9 @@ void frmPrenos::showCounts()
 
 void frmPrenos::append()
 {
+    // What is shown is what is added.
+    if (replanSoon_->isActive())
+        replan();
     if (plan_.good == 0)
         return;
     // The rows were checked against the file as it was read; when another
@@ -390,6 +402,8 @@ void frmPrenos::append()
 
 void frmPrenos::saveRejected()
 {
+    if (replanSoon_->isActive())
+        replan();
     if (plan_.failed == 0)
         return;
     const std::filesystem::path sheet(sheetPath_);

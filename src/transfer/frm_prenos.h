@@ -18,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 namespace dorvik {
 
@@ -80,6 +81,7 @@ private:
     QLabel* lblSummary_ = nullptr;
     QPushButton* cmdDodaj_ = nullptr;
     QPushButton* cmdOdbieni_ = nullptr;
+    QTimer* replanSoon_ = nullptr;
 };
 
 // "M redovi so greski nema da bidat dodadeni. Da se dodadat N ispravni prijavi?"

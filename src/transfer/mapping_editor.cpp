@@ -57,8 +57,11 @@ MappingEditor::MappingEditor(QWidget* parent) : QWidget(parent)
                 const QSignalBlocker block(source);
                 source->setCurrentIndex(source->findData(kFixedValue));
             }
+            typing_ = true;
             showRow(f);
+            typing_ = false;
         });
+        connect(row.value, &QLineEdit::editingFinished, this, &MappingEditor::changed);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -139,7 +142,7 @@ void MappingEditor::showRow(Field field)
         row.second->setEnabled(chosen >= 0);
     }
     if (!showing_)
-        emit changed();
+        emit typing_ ? valueTyped() : changed();
 }
 
 import::Mapping MappingEditor::mapping() const

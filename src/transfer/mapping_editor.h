@@ -32,7 +32,10 @@ public:
     QLineEdit* value(Field field) const { return rows_[static_cast<int>(field)].value; }
 
 signals:
+    // A source was chosen, or a value finished (Enter, or the focus left it).
     void changed();
+    // A key was typed into a value: more may follow.
+    void valueTyped();
 
 private:
     struct Row {
@@ -47,6 +50,7 @@ private:
     QStringList columns_;
     import::Mapping mapping_;
     bool showing_ = false;
+    bool typing_ = false;
 };
 
 } // namespace dorvik

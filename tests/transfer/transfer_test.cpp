@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTest>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -39,6 +40,7 @@ void setValue(MappingEditor* editor, Field field, const QString& value)
     source->setCurrentIndex(source->count() - 1); // "vrednost:"
     editor->value(field)->setText(value);
     emit editor->value(field)->textEdited(value);
+    emit editor->value(field)->editingFinished();
 }
 
 QString label(const frmPrenos& screen, const char* name)
@@ -216,6 +218,15 @@ TEST_F(TransferWindow, TheSeparatorAndTheHeaderAsTheUserSetsThem)
     separator->setCurrentIndex(0);
     emit separator->activated(0);
     EXPECT_EQ(screen->plan().good, 3);
+    // A value typed is checked once the keys pause, and at once on Dodaj.
+    QTest::keyClicks(screen->mappingEditor()->value(Field::Godina), "1");
+    EXPECT_EQ(screen->plan().good, 3);
+    QTest::qWait(400);
+    EXPECT_EQ(screen->plan().good, 0); // the year 261
+    QTest::keyClick(screen->mappingEditor()->value(Field::Godina), Qt::Key_Backspace);
+    boxes.answer(Answer::No);
+    screen->append();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{appendDespiteFailuresQuestion(2, 3)});
     // Without the header, the header row is a row of its own, and fails.
     screen->findChild<QCheckBox*>("chkNaslov")->setChecked(false);
     EXPECT_EQ(screen->plan().rows.size(), 6u);
