@@ -4,8 +4,8 @@
 #include "platform/user_boxes.h"
 
 #include <algorithm>
-#include <string_view>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace dorvik::import {
