@@ -107,10 +107,10 @@ TEST(DorvikImport, WrongOptionsAndUnreadableFilesExitTwo)
         {"--rejected", "dorvik-import: the option --rejected needs a value"},
         {"--bogus plata.csv P.TXT", "dorvik-import: unknown option --bogus"},
         {"--column Denari=Bruto plata.csv P.TXT", "dorvik-import: plata.csv: no column 'Bruto' for Denari"},
-        {"nema.csv P.TXT", "dorvik-import: nema.csv: No such file or directory"},
+        {"nema.csv P.TXT", "dorvik-import: nema.csv: takva datoteka ili papka ne postoi"},
         {"stara.xls P.TXT", "dorvik-import: stara.xls: Ova e tabela vo star format. Zacuvajte ja kako CSV ili .xlsx."},
         {kSet + "plata.csv LOS.TXT", "dorvik-import: LOS.TXT: Datotekata ne e procitana celosno i nemoze da se snimi."},
-        {kSet + "--skip-bad plata.csv FOLDER/", "dorvik-import: FOLDER/: Is a directory"},
+        {kSet + "--skip-bad plata.csv FOLDER/", "dorvik-import: FOLDER/: ova e papka, a ne datoteka"},
         {kSet + "--rejected FOLDER plata.csv P.TXT", "dorvik-import: FOLDER: "},
     };
     for (const auto& c : cases) {

@@ -298,10 +298,11 @@ TEST_F(ImportAppend, AFailedWriteOrAFullFileLeavesTheFileAsItWas)
         EXPECT_EQ(plan.good, 3);
         EXPECT_EQ(store->rsCustomers.RecordCount(), failure == 3 ? kMaxRecords - 2 : 3);
         ASSERT_FALSE(boxes.shown().empty());
-        if (failure == 3)
+        if (failure == 3) {
             EXPECT_TRUE(isBox(boxes.shown().back(), "Dorvik",
                               "Datotekata ima 32765 prijavi; mozat da se dodadat najmnogu 2. Nisto ne e dodadeno.",
                               Icon::Exclamation));
+        }
     }
 }
 
