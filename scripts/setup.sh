@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
   libzip-dev libexpat1-dev
+  qt6-tools-dev qt6-l10n-tools
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool imagemagick faketime

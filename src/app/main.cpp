@@ -3,6 +3,7 @@
 // command line.
 #include "app/main_window.h"
 #include "app/splash.h"
+#include "platform/program_language.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_user_boxes.h"
 #include "platform/settings_store.h"
@@ -50,14 +51,20 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Dorvik"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(dorvik::kVersion));
+    // Qt's own dialogs everywhere (a file dialog opened by a print dialog
+    // too), so that they speak the program's language on every desktop.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     if (onlyAsksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("dorvik"));
+        dorvik::installProgramLanguage();
         reportFiles(app);
         return 0;
     }
 
     QApplication app(argc, argv);
+    // Qt's texts in the program's language, whatever the system's locale.
+    dorvik::installProgramLanguage();
     QApplication::setApplicationName(QStringLiteral("Dorvik"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvik.png")));
     const QStringList files = reportFiles(app);

@@ -113,7 +113,8 @@ review=$win
 # The focus starts on "Napred"; then come txtGodina, txtRegBroj,
 # txtImePrezime, txtFirma, "Nazad", "Kraj", "Po~etok", "Kontrola".
 keys Tab Tab Tab Tab Tab Tab Tab Tab space
-answer Dorvik check-question y
+# The boxes' buttons are "&Da", "&Ne", "&Otkazi": their letters answer.
+answer Dorvik check-question d
 # Tab to "Ne prikazuvaj gi ostanatite poraki", tick it, OK.
 answer Kontrola check-record-3-licen-broj Tab space Return
 answer KONTROLA check-verdict Return
@@ -162,7 +163,7 @@ enter 1234
 focus "$main"
 x key alt+i sleep 0.3 key r
 answer Dorvik drop-begun-report n
-answer Dorvik save-correction y
+answer Dorvik save-correction d
 within eval '! alive' && wait "$app"
 status=$?
 ok "program ended with status 0 ($status)" test $status -eq 0
