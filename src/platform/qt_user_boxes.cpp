@@ -1,5 +1,7 @@
 #include "platform/qt_user_boxes.h"
 
+#include "platform/file_list_texts.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -118,6 +120,11 @@ std::string QtUserBoxes::saveFile(const FileDialogRequest& request)
 std::string QtUserBoxes::chooseFile(const FileDialogRequest& request, bool saving)
 {
     QFileDialog dialog(parentWindow(), QString::fromStdString(request.title));
+    // The non-native dialog behaves the same on every desktop, speaks the
+    // program's language there, and can be driven from the keyboard alone.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Sizes, types and times of the files in the program's words too.
+    useProgramsWords(dialog);
     dialog.setNameFilter(filterLabel(request.filter));
     if (matchesEveryFile(request.filter)) {
         // Qt reads "*.*" as names with a dot; widen the listing to every file.
@@ -128,9 +135,6 @@ std::string QtUserBoxes::chooseFile(const FileDialogRequest& request, bool savin
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     dialog.setFileMode(saving || request.mayNotExist ? QFileDialog::AnyFile
                                                      : QFileDialog::ExistingFile);
-    // The non-native dialog behaves the same on every desktop and can be
-    // driven from the keyboard alone.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Opening a new report file creates it empty, which replaces nothing;
     // a save replaces a file, so it asks first.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !saving);
