@@ -1,6 +1,7 @@
 // Start-up: splash, main window loaded from the settings, splash closed,
 // main window shown; then a review screen over each file named on the
 // command line.
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/splash.h"
 #include "platform/program_language.h"
@@ -22,24 +23,21 @@ namespace {
 // The options, parsed; exits after --help or --version.
 QStringList reportFiles(QCoreApplication& app)
 {
-    QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral(
-        "Prepares and checks the yearly reports on employees' insured service, working hours\n"
-        "and earnings. Each FILE is opened for review and correction, as the review command\n"
-        "\"Kontrola i korekcija na prijavi...\" opens a file chosen in its dialog."));
-    options.addHelpOption();
-    options.addVersionOption();
-    options.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A report file to review."),
-                                  QStringLiteral("[FILE...]"));
-    options.process(app);
-    return options.positionalArguments();
+    QCommandLineParser parser;
+    const dorvik::CommandLineOptions options = dorvik::describeCommandLine(parser);
+    parser.process(app);
+    if (parser.isSet(options.help))
+        parser.showHelp();
+    if (parser.isSet(options.version))
+        parser.showVersion();
+    return parser.positionalArguments();
 }
 
 // --help and --version answer without a display.
 bool onlyAsksForText(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
-        for (const char* option : {"-h", "--help", "--help-all", "-?", "-v", "--version"})
+        for (const char* option : {"-h", "--help", "-?", "-V", "--version"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     return false;
@@ -65,9 +63,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Qt's texts in the program's language, whatever the system's locale.
     dorvik::installProgramLanguage();
+    // Before the name is set: a wrong option is told as "dorvik: ...", as
+    // the other tools tell theirs.
+    const QStringList files = reportFiles(app);
     QApplication::setApplicationName(QStringLiteral("Dorvik"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/dorvik.png")));
-    const QStringList files = reportFiles(app);
 
     auto* splash = new dorvik::Splash;
     splash->show();

@@ -3,6 +3,7 @@
 #include "check/check_run.h"
 #include "check/store_check_view.h"
 #include "cli/batch_boxes.h"
+#include "cli/usage.h"
 #include "data/customer_data_source.h"
 #include "platform/clock.h"
 #include "platform/error_text.h"
@@ -24,27 +25,28 @@ constexpr int kAllPassed = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kTrouble = 2;
 
-constexpr const char* kUsage =
-    "Usage: dorvik-check [-v] FILE...\n"
-    "Checks report files as the check run of the review screen does, answering\n"
-    "Yes to its question and OK to every other box, and writes each file's error\n"
-    "list beside it (the name less its last four characters, then \".err\").\n"
-    "Report files themselves are never changed.\n"
+// In the words every tool uses (cli/usage.h).
+const std::string kUsage = std::string(cli::kUsageWord) + " dorvik-check [-v] DATOTEKA...\n"
+    "Gi kontrolira datotekite so prijavi kako sto gi kontrolira Kontrola na ekranot\n"
+    "za pregled, so odgovor Da na nejzinoto prasanje i OK na sekoja druga poraka, i\n"
+    "ja zapisuva listata na greski na sekoja datoteka pokraj nea (imeto bez\n"
+    "poslednite cetiri znaci, pa \".err\"). Samite datoteki so prijavi ne se menuvaat.\n"
     "\n"
-    "For each FILE it prints the summary of the load when one is due, the closing\n"
-    "message and the path of the error list.\n"
+    "Za sekoja DATOTEKA go pecati izvestajot od citanjeto koga go ima, zavrsnata\n"
+    "poraka i patekata na listata na greski.\n"
     "\n"
-    "  -v, --verbose  also print every box of the run, one a line: title, TAB, text\n"
-    "      --help     print this help and exit\n"
-    "      --version  print the version and exit\n"
+    "  -v, --verbose  Ja pecati i sekoja poraka od kontrolata, po edna vo red:\n"
+    "                 naslov, TAB, tekst.\n"
+    + cli::kHelpOption + cli::kVersionOption +
     "\n"
-    "A line that is not a record (any length but 147) and a line end other than\n"
-    "CR LF fail the check and are named in the list after the records' lines.\n"
+    "Linija sto ne e prijava (so dolzina razlicna od 147) i kraj na linija razlicen od\n"
+    "CR LF ja pravat kontrolata neuspesna i se navedeni vo listata po liniite na\n"
+    "prijavite.\n"
     "\n"
-    "Exit status: 0 when every file passed, 1 when a file failed its check,\n"
-    "2 when a file could not be read whole (also one of more than 32767 records,\n"
-    "or one that is not a regular file) or its error list could not be written\n"
-    "(2 wins over 1).\n";
+    "Izlezen status: 0 koga site datoteki ja pominale kontrolata, 1 koga nekoja ne ja\n"
+    "pominala, 2 koga nekoja datoteka ne mozela da se procita cela (i koga ima\n"
+    "povekje od 32767 prijavi ili ne e obicna datoteka) ili nejzinata lista na greski\n"
+    "ne mozela da se zapise (2 ima prednost pred 1).\n";
 
 void printLine(std::string_view text)
 {
@@ -115,19 +117,20 @@ int main(int argc, char** argv)
             optionsEnded = true;
         } else if (arg == "-v" || arg == "--verbose") {
             verbose = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+        } else if (cli::isHelpOption(arg)) {
+            std::fputs(kUsage.c_str(), stdout);
             return kAllPassed;
-        } else if (arg == "--version") {
+        } else if (cli::isVersionOption(arg)) {
             std::printf("dorvik-check %s\n", kVersion);
             return kAllPassed;
         } else {
-            std::fprintf(stderr, "dorvik-check: unknown option %s\n%s", arg.c_str(), kUsage);
+            complain(cli::unknownOption(arg));
+            std::fputs(kUsage.c_str(), stderr);
             return kTrouble;
         }
     }
     if (paths.empty()) {
-        std::fputs(kUsage, stderr);
+        std::fputs(kUsage.c_str(), stderr);
         return kTrouble;
     }
 
@@ -138,7 +141,8 @@ int main(int argc, char** argv)
         status = std::max(status, checkFile(path, verbose, files, clock));
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "dorvik-check: standard output: %s\n",
+        std::fprintf(stderr, "dorvik-check: standardniot izlez: %s
+",
                      describeSystemError(errno).c_str());
         return kTrouble;
     }

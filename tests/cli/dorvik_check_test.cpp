@@ -164,7 +164,7 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
         {"/dev/null", "dorvik-check: /dev/null: ne e obicna datoteka\n"},
         {"X.ERR", "dorvik-check: " + dir.path().string() + "/X.err: Imeto na listata na greski e isto "
                   "so imeto na datotekata so prijavite. Preimenuvajte ja datotekata i pocnete odnovo.\n"},
-        {"--bogus", "dorvik-check: unknown option --bogus\n"},
+        {"--bogus", "dorvik-check: nepoznata opcija --bogus\nUpotreba: dorvik-check"},
         {"", ""},
     };
     for (const auto& c : cases) {
@@ -182,16 +182,20 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
                                 " LOS.TXT >/dev/full 2>'" + dir.file("e") + "'";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(raw), 2);
-    EXPECT_EQ(readBytes(dir.file("e")), "dorvik-check: standard output: nema mesto na diskot\n");
+    EXPECT_EQ(readBytes(dir.file("e")), "dorvik-check: standardniot izlez: nema mesto na diskot
+");
 }
 
 TEST(DorvikCheck, AnswersHelpAndVersion)
 {
     TempDir dir;
-    EXPECT_EQ(runTool(dir, "--version").out, "dorvik-check 1.0.0\n");
-    const Outcome help = runTool(dir, "--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.substr(0, 36), "Usage: dorvik-check [-v] FILE...\nChe");
+    for (const char* version : {"--version", "-V"})
+        EXPECT_EQ(runTool(dir, version).out, "dorvik-check 1.0.0\n") << version;
+    for (const char* help : {"--help", "-h"}) {
+        const Outcome run = runTool(dir, help);
+        EXPECT_EQ(run.status, 0) << help;
+        EXPECT_TRUE(run.out.starts_with("Upotreba: dorvik-check [-v] DATOTEKA...\nGi")) << help;
+    }
 }
 
 TEST(DorvikCheck, ANameOfUpTo255BytesGetsItsList)

@@ -98,7 +98,8 @@ answer() { open_window "$1" "$2"; shift 2; keys "$@"; }
 
 # ---- --help and --version answer on standard output, without a display -----
 ok "dorvik --version" eval 'env -u DISPLAY "$dorvik" --version | grep -qx "dorvik [0-9.]*"'
-ok "dorvik --help" eval 'env -u DISPLAY "$dorvik" --help | grep -q "\[FILE\.\.\.\]"'
+ok "dorvik -V" eval 'env -u DISPLAY "$dorvik" -V | grep -qx "dorvik [0-9.]*"'
+ok "dorvik --help" eval 'env -u DISPLAY "$dorvik" --help | grep -q "^Upotreba: .*\[DATOTEKA\.\.\.\]"'
 
 # ---- Start on the example: the main window and a review screen over it ------
 within x getdisplaygeometry >/dev/null

@@ -1,0 +1,35 @@
+// How the program's command-line tools speak about their use. dorvik-check
+// and dorvik-import write their help and messages with these words; dorvik
+// itself says the same through Qt's parser and the program's translation
+// (resources/translations/dorvik_mk.ts, context QCommandLineParser).
+//
+// - The language is the program's: Macedonian in Latin letters without
+//   diacritics (s for sh, c for ch, z for zh, kj, gj, nj, lj, dz).
+// - The help begins "Upotreba: TOOL [OPCII] DATOTEKA...", then says what the
+//   tool does; the arguments' names are Macedonian capitals (DATOTEKA, PAPKA).
+// - Every tool takes -h/--help and -V/--version; -v is --verbose where a
+//   tool has it. Each option is described by a sentence with a capital, a
+//   verb in the third person and a full stop.
+// - Help and version go to standard output, status 0. A failure goes to
+//   standard error as "TOOL: WHAT: WHY", WHAT naming the file; wrong use as
+//   "TOOL: nepoznata opcija X", then the help, status 2.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dorvik::cli {
+
+inline constexpr const char* kUsageWord = "Upotreba:";
+inline constexpr const char* kHelpOption = "  -h, --help     Ja pecati ovaa pomos i zavrsuva.\n";
+inline constexpr const char* kVersionOption = "  -V, --version  Ja pecati verzijata i zavrsuva.\n";
+
+inline bool isHelpOption(std::string_view arg) { return arg == "-h" || arg == "--help"; }
+inline bool isVersionOption(std::string_view arg) { return arg == "-V" || arg == "--version"; }
+
+inline std::string unknownOption(std::string_view option)
+{
+    return "nepoznata opcija " + std::string(option);
+}
+
+} // namespace dorvik::cli
