@@ -141,8 +141,7 @@ int main(int argc, char** argv)
         status = std::max(status, checkFile(path, verbose, files, clock));
 
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "dorvik-check: standardniot izlez: %s
-",
+        std::fprintf(stderr, "dorvik-check: standardniot izlez: %s\n",
                      describeSystemError(errno).c_str());
         return kTrouble;
     }

@@ -182,8 +182,7 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
                                 " LOS.TXT >/dev/full 2>'" + dir.file("e") + "'";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(raw), 2);
-    EXPECT_EQ(readBytes(dir.file("e")), "dorvik-check: standardniot izlez: nema mesto na diskot
-");
+    EXPECT_EQ(readBytes(dir.file("e")), "dorvik-check: standardniot izlez: nema mesto na diskot\n");
 }
 
 TEST(DorvikCheck, AnswersHelpAndVersion)
