@@ -261,7 +261,7 @@ const Step kSteps[] = {
      }},
     {"OpenFileDialog",
      [](Walk& w) {
-         FileDialogRequest request{"Otvori", w.dir.path().string(), "", "Only text (*.*)|*.*"};
+         FileDialogRequest request{"Otvori", w.dir.path().string(), "", "Only text (*.*)|*.*", false, ""};
          w.whileShown([&] { w.realBoxes.openFile(request); }, [&](QWidget* shown) {
              auto* dialog = qobject_cast<QFileDialog*>(shown);
              w.lookAtFileDialog(dialog, "open file dialog");
@@ -282,7 +282,7 @@ const Step kSteps[] = {
     {"SaveFileDialog",
      [](Walk& w) {
          FileDialogRequest request{"Snimi", w.dir.path().string(), "PRIJAVA.TXT",
-                                   "Only text (*.*)|*.*"};
+                                   "Only text (*.*)|*.*", false, ""};
          w.whileShown([&] { w.realBoxes.saveFile(request); }, [&](QWidget* shown) {
              auto* dialog = qobject_cast<QFileDialog*>(shown);
              w.lookAtFileDialog(dialog, "save file dialog");
