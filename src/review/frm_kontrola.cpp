@@ -1,31 +1,20 @@
 #include "review/frm_kontrola.h"
 
-#include "check/check_run.h"
-#include "check/error_list.h"
-#include "check/record_findings.h"
 #include "data/customer_data_source.h"
-#include "platform/code_page.h"
-#include "review/error_list_window.h"
 #include "review/frm_rekapitular.h"
-#include "review/recapitulation.h"
 #include "review/record_search.h"
-#include "review/review_check_view.h"
 #include "shell/box_validator.h"
 #include "shell/form_widgets.h"
 #include "shell/record_binding.h"
 #include "shell/report_form.h"
 #include "shell/screen_messages.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStyle>
-#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -41,7 +30,8 @@ constexpr int kProgressHeight = 14;
 } // namespace
 
 frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* parent)
-    : Screen(platform, file, parent)
+    : Screen(platform, file, parent),
+      errorList_(*this, services(), [this](int record) { showFindingsOf(record); })
 {
     setObjectName(QStringLiteral("frmKontrola"));
     setCaption(QStringLiteral("Pregled i kontrola na prijavi..."));
@@ -212,6 +202,13 @@ void frmKontrola::setTabOrder()
 void frmKontrola::bind()
 {
     binding_ = std::make_unique<RecordBinding>(store_->rsCustomers, form_->boxes());
+    mode_ = Mode::Review;
+}
+
+void frmKontrola::unbind()
+{
+    binding_.reset();
+    mode_ = Mode::NewReport;
 }
 
 // Shows what the mode allows: paging and the commands that walk the bound
@@ -225,8 +222,7 @@ void frmKontrola::enterMode()
     for (QMenu* menu : {mnuPREBARUVANJE, mnuGRESKI})
         for (QAction* item : menu->actions())
             item->setEnabled(review);
-    if (errorList_)
-        errorList_->table()->setEnabled(review);
+    errorList_.setEnabled(review);
     const bool editable = !review || store_->rsCustomers.hasCurrent();
     for (QLineEdit* box : form_->boxes())
         box->setReadOnly(!editable);
@@ -282,104 +278,6 @@ void frmKontrola::next()
         tell(services().boxes, kLastRecordMessage);
     else
         moveTo(RecordPosition + 1);
-    showCounters();
-}
-
-// --- Correcting, adding and saving ------------------------------------------
-
-void frmKontrola::addNew()
-{
-    if (busy_)
-        return;
-    Recordset& records = store_->rsCustomers;
-    if (records.RecordCount() >= kMaxRecords) {
-        tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
-        return;
-    }
-    // A second "Nova Prijava" before "Snimi" starts another new report,
-    // once the one typed is saved or given up.
-    if (!newReportSettled())
-        return;
-    if (NewRecordPending == 0)
-        positionBeforeNew_ = RecordPosition;
-    binding_.reset();
-    clearFindings();
-    NewRecordPending = 1;
-    newReportTyped_ = false;
-    for (QLineEdit* box : form_->boxes())
-        box->clear();
-    RecordTotal = static_cast<std::int16_t>(records.RecordCount() + 1);
-    RecordPosition = RecordTotal;
-    enterMode();
-    showCounters();
-}
-
-void frmKontrola::save()
-{
-    if (!busy_)
-        saveNow();
-}
-
-bool frmKontrola::saveNow()
-{
-    Recordset& records = store_->rsCustomers;
-    std::array<std::string, kFieldCount> values;
-    for (int i = 0; i < kFieldCount; ++i)
-        values[i] = textToBytes(form_->boxes()[i]->text()).value_or(std::string());
-
-    if (NewRecordPending) {
-        if (!records.AddNew()) {
-            tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
-            return false;
-        }
-    } else if (!records.MoveTo(RecordPosition - 1)) {
-        return true; // no record to overwrite (an empty file)
-    }
-    for (int i = 0; i < kFieldCount; ++i)
-        records.setField(fieldAt(i), values[i]);
-    // The rewrite leaves the store after its last record; the boxes keep
-    // showing the saved record meanwhile, also beside a failure message.
-    if (binding_)
-        binding_->setDeferred(true);
-    const bool saved = store_->WriteToFile();
-    if (saved) {
-        NewRecordPending = 0;
-        newReportTyped_ = false;
-        reportSave(*store_);
-    } else {
-        // A new report not written stays a new report, on the screen only,
-        // for the next "Snimi".
-        records.CancelUpdate();
-        clearStatus();
-    }
-    records.MoveTo(RecordPosition - 1);
-    if (binding_)
-        binding_->setDeferred(false);
-    enterMode();
-    return saved;
-}
-
-bool frmKontrola::newReportSettled()
-{
-    return !newReportTyped_ || mayLeaveNewReport(false, [this] { return saveNow(); });
-}
-
-void frmKontrola::preview()
-{
-    if (busy_ || reviewMode())
-        return;
-    if (!newReportSettled())
-        return;
-    newReportTyped_ = false;
-    if (NewRecordPending) {
-        // Abandoned: nothing was appended, so the counters go back as they were.
-        NewRecordPending = 0;
-        RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
-        RecordPosition = positionBeforeNew_;
-    }
-    store_->rsCustomers.MoveTo(RecordPosition - 1);
-    bind();
-    enterMode();
     showCounters();
 }
 
@@ -440,253 +338,6 @@ void frmKontrola::searchByPosition()
     }
     moveTo(*found + 1);
     showCounters();
-}
-
-// --- Recapitulation ---------------------------------------------------------
-
-void frmKontrola::recapitulate()
-{
-    if (busy_)
-        return;
-    busy_ = true;
-    Recordset& records = store_->rsCustomers;
-    const int count = records.RecordCount();
-    Recapitulation recap;
-    QElapsedTimer sinceShown;
-    sinceShown.start();
-    prgView->setMaximum(std::max(count, 1));
-    prgView->setValue(0);
-    prgView->show();
-    for (int i = 0; i < count; ++i) {
-        recap.add(i + 1, records.record(i));
-        if (sinceShown.elapsed() >= kRepaintIntervalMs) {
-            prgView->setValue(i + 1);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            sinceShown.restart();
-        }
-    }
-    prgView->setValue(count);
-    prgView->hide();
-    busy_ = false;
-
-    if (!recap.unreadable().empty())
-        tell(services().boxes, unreadableAmountsMessage(recap.unreadable()), Icon::Information,
-             "KONTROLA");
-    if (!rekap_) {
-        rekap_ = new frmRekapitular(this);
-        connect(rekap_, &frmRekapitular::printRequested, this, &frmKontrola::printRecapitulation);
-        connect(rekap_, &frmRekapitular::pdfRequested, this, &frmKontrola::recapitulationToPdf);
-        enablePrinting();
-    }
-    rekap_->showValues(bytesToText(recap.registrationNumber()), bytesToText(recap.employer()),
-                       QString::number(recap.records()), formatTotal(recap.total(), QLocale()));
-    rekap_->show();
-    rekap_->raise();
-    rekap_->activateWindow();
-}
-
-// --- Check run --------------------------------------------------------------
-
-void frmKontrola::check()
-{
-    if (busy_ || !reviewMode())
-        return;
-    if (!checkWhatIsOnTheDisk(kSaveBeforeCheckQuestion))
-        return;
-    busy_ = true;
-    menuBar_->setEnabled(false);
-    for (QLineEdit* box : form_->boxes())
-        box->setReadOnly(true);
-    const std::int16_t before = RecordPosition;
-
-    binding_->setDeferred(true);
-    ReviewCheckView view(store_->rsCustomers, *binding_, form_->boxes(), *txtPozicija, *prgView,
-                         RecordPosition, [this] { return abandoned(); });
-    RunBoxes boxes(services().boxes, view);
-    const CheckRunResult result =
-        runCheck(*store_, view, boxes, services().files, services().clock);
-    binding_->setDeferred(false);
-    prgView->hide();
-
-    // A finished run stands on the last record; one that never walked, or
-    // stopped short, stands where it was.
-    if ((result.verdict == CheckVerdict::Passed || result.verdict == CheckVerdict::Failed)
-        && RecordTotal > 0)
-        moveTo(RecordTotal);
-    else
-        moveTo(before);
-    if (RecordTotal == 0)
-        RecordPosition = 0;
-    showCounters();
-
-    // Clicks and keys that waited during the walk are spent while the screen
-    // still refuses them.
-    QCoreApplication::processEvents();
-    busy_ = false;
-    menuBar_->setEnabled(true);
-    enterMode();
-    cmdKontrola->setFocus();
-    if (abandoned())
-        return;
-    // The failed file's findings beside the screen; an open list is read anew.
-    if (result.verdict == CheckVerdict::Failed || (errorList_ && errorList_->isVisible()))
-        if (loadErrorList() && result.verdict == CheckVerdict::Failed)
-            presentErrorList();
-}
-
-bool frmKontrola::checkWhatIsOnTheDisk(const char* question)
-{
-    if (store_->hasUnsavedChanges()) {
-        MessageRequest ask;
-        ask.text = question;
-        ask.buttons = Buttons::YesNo;
-        ask.defaultButton = Answer::Yes;
-        return services().boxes.message(ask) == Answer::Yes && saveNow();
-    }
-    // A new report waiting in the boxes keeps the counters as they are.
-    if (reviewMode() && store_->changedOnDisk()) {
-        // Another window or program wrote the file; with nothing here to
-        // lose, the screen takes the file as it is now.
-        store_->reload();
-        RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
-        moveTo(std::clamp<int>(RecordPosition, RecordTotal > 0 ? 1 : 0, RecordTotal));
-        showCounters();
-        enterMode();
-    }
-    return true;
-}
-
-// --- The error list ---------------------------------------------------------
-
-bool frmKontrola::loadErrorList()
-{
-    const std::string path = errorListName(store_->fileName()).path;
-    std::optional<ReadResult> read = readErrorList(services().files, services().boxes, path);
-    if (!read)
-        return false;
-    if (!errorList_) {
-        errorList_ = new ErrorListWindow(this);
-        connect(errorList_, &ErrorListWindow::recordChosen, this, &frmKontrola::showFindingsOf);
-        // Beside the screen, where there is room.
-        errorList_->move(frameGeometry().topRight() + QPoint(8, 0));
-    }
-    errorList_->showList(path, read->status.modified, std::move(read->bytes));
-    return true;
-}
-
-void frmKontrola::presentErrorList()
-{
-    errorList_->show();
-    errorList_->raise();
-    errorList_->activateWindow();
-}
-
-void frmKontrola::showErrorList()
-{
-    if (busy_ || !reviewMode())
-        return;
-    if (loadErrorList())
-        presentErrorList();
-}
-
-void frmKontrola::showFindingsOf(int record)
-{
-    if (busy_ || !reviewMode())
-        return;
-    raise();
-    activateWindow();
-    if (record < 1 || record > store_->rsCustomers.RecordCount()) {
-        notFound();
-        return;
-    }
-    moveTo(record);
-    showCounters();
-    const auto colours = findingColours(store_->rsCustomers.record(record - 1),
-                                        currentTwoDigitYear(services().clock));
-    for (int i = 0; i < kFieldCount; ++i) {
-        paintBox(form_->boxes()[i], colours[i]);
-        findingsShown_ = findingsShown_ || colours[i] != BoxColour::Silver;
-    }
-}
-
-void frmKontrola::clearFindings()
-{
-    if (!findingsShown_)
-        return;
-    findingsShown_ = false;
-    for (QLineEdit* box : form_->boxes())
-        paintBox(box, BoxColour::Silver);
-}
-
-// --- Printing -----------------------------------------------------------------
-
-void frmKontrola::printRecapitulation() { print(PrintedDocument::Recapitulation, PrintTarget::Preview); }
-void frmKontrola::printErrorList() { print(PrintedDocument::ErrorList, PrintTarget::Preview); }
-void frmKontrola::printRecord() { print(PrintedDocument::Record, PrintTarget::Preview); }
-void frmKontrola::recapitulationToPdf() { print(PrintedDocument::Recapitulation, PrintTarget::Pdf); }
-void frmKontrola::errorListToPdf() { print(PrintedDocument::ErrorList, PrintTarget::Pdf); }
-void frmKontrola::recordToPdf() { print(PrintedDocument::Record, PrintTarget::Pdf); }
-
-// Nothing to print without records; the record only in review mode, where
-// the boxes show one.
-void frmKontrola::enablePrinting()
-{
-    const bool records = store_->rsCustomers.RecordCount() > 0;
-    for (QAction* item : mnuPecatenje->actions())
-        item->setEnabled(records);
-    for (const char* name : {"mnuPecatiPrijava", "mnuPrijavaPdf"})
-        mnuPecatenje->findChild<QAction*>(QLatin1String(name))->setEnabled(records && reviewMode());
-    if (rekap_)
-        rekap_->setPrintingEnabled(records);
-}
-
-void frmKontrola::print(PrintedDocument document, PrintTarget target)
-{
-    if (busy_ || store_->rsCustomers.RecordCount() == 0
-        || (document == PrintedDocument::Record && !reviewMode()))
-        return;
-    // The recapitulation is signed and handed in with the file: it must be
-    // the file's.
-    if (document == PrintedDocument::Recapitulation
-        && !checkWhatIsOnTheDisk(kSaveBeforeRecapitulationQuestion))
-        return;
-    busy_ = true;
-    const PrintContext context{services(), store_->fileName()};
-    switch (document) {
-    case PrintedDocument::Recapitulation:
-        deliverRecapitulation(context, target, store_->rsCustomers);
-        break;
-    case PrintedDocument::ErrorList: deliverErrorList(context, target); break;
-    case PrintedDocument::Record: {
-        std::array<QString, kFieldCount> values;
-        for (int i = 0; i < kFieldCount; ++i)
-            values[static_cast<std::size_t>(i)] = form_->boxes()[i]->text();
-        deliverRecord(context, target, values, RecordPosition, RecordTotal);
-        break;
-    }
-    }
-    busy_ = false;
-}
-
-bool frmKontrola::mayClose()
-{
-    if (busy_)
-        return false;
-    if (!store_->hasUnsavedChanges() && !newReportTyped_)
-        return true;
-    MessageRequest question;
-    question.text = unsavedChangesQuestion(reportFile().path);
-    question.icon = Icon::Exclamation;
-    question.buttons = Buttons::YesNoCancel;
-    question.defaultButton = Answer::Yes;
-    switch (services().boxes.message(question)) {
-    case Answer::Yes:
-        return saveNow();
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace dorvik

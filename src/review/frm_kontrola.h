@@ -1,11 +1,15 @@
 // frmKontrola: the review screen. Shows the records of one report file on a
 // facsimile of the printed form, pages through them, searches, corrects,
 // adds and saves, recapitulates, and runs the check of the whole file.
+// frm_kontrola.cpp builds the screen and pages; frm_kontrola_saving.cpp
+// corrects, adds and saves; frm_kontrola_documents.cpp recapitulates, checks,
+// and prints.
 #pragma once
 
 #include "data/report_record.h"
 #include "review/error_list_window.h"
 #include "review/frm_rekapitular.h"
+#include "review/review_error_list.h"
 #include "review/review_printing.h"
 #include "shell/screen.h"
 
@@ -63,7 +67,7 @@ public:
     void showFindingsOf(int record);
 
     // The error list window, once opened.
-    ErrorListWindow* errorList() const { return errorList_; }
+    ErrorListWindow* errorList() const { return errorList_.window(); }
 
     ReportForm* form() const { return form_; }
     const CustomerDataSource& store() const { return *store_; }
@@ -81,8 +85,15 @@ private:
     void print(PrintedDocument document, PrintTarget target);
     void setTabOrder();
 
-    bool reviewMode() const { return binding_ != nullptr; }
+    // Review: the boxes show the bound record and the commands walk the
+    // records. NewReport: a new report waits in the boxes, bound to nothing,
+    // until "Snimi" appends it or "Pregled" gives it up.
+    enum class Mode { Review, NewReport };
+    bool reviewMode() const { return mode_ == Mode::Review; }
+    // Binds the boxes to the store's current record: review mode.
     void bind();
+    // Lets go of the record: the boxes hold a new report.
+    void unbind();
     void enterMode();
     void moveTo(int position);
     void showCounters();
@@ -97,10 +108,6 @@ private:
     // the question (or nothing is done), and in review mode a file another
     // window or program changed is read anew. False: nothing is to be done.
     bool checkWhatIsOnTheDisk(const char* question);
-    // Reads the list into its window (made on first use); false after
-    // telling the user why not.
-    bool loadErrorList();
-    void presentErrorList();
     void clearFindings();
     std::string askSearch(const char* prompt);
     void notFound();
@@ -122,11 +129,12 @@ private:
     QMenu* mnuPREBARUVANJE = nullptr;
     QMenu* mnuGRESKI = nullptr;
     QMenu* mnuPecatenje = nullptr;
-    QPointer<ErrorListWindow> errorList_;
+    ReviewErrorList errorList_;
 
     // The store before the binding: the binding lets go of the store first.
     std::unique_ptr<CustomerDataSource> store_;
-    std::unique_ptr<RecordBinding> binding_;
+    std::unique_ptr<RecordBinding> binding_; // none while a new report is typed
+    Mode mode_ = Mode::Review;
     QPointer<frmRekapitular> rekap_;
 
     // This screen's own counters: another screen never changes them.
