@@ -3,7 +3,6 @@
 #include "entry/open_entry_screen.h"
 #include "platform/settings_store.h"
 #include "review/open_review_screen.h"
-#include "shell/module1.h"
 #include "transfer/open_transfer_screen.h"
 #include "version.h"
 
@@ -152,15 +151,14 @@ void MainWindow::storePlacement()
 
 void MainWindow::openForReview()
 {
-    Module1::NewReportFile = 0;
     FileDialogRequest request;
     request.title = "Otvori";
     // The file chosen last, so that Enter opens it again; at first the
     // removable medium.
-    if (Module1::ReportFileName.empty()) {
+    if (lastReport_.empty()) {
         request.initialFolder = removableMediaFolder();
     } else {
-        const std::filesystem::path last(Module1::ReportFileName);
+        const std::filesystem::path last(lastReport_);
         request.initialFolder = last.parent_path().string();
         request.initialName = last.filename().string();
     }
@@ -173,9 +171,8 @@ void MainWindow::openForReview()
 
 void MainWindow::openForReview(const std::string& path)
 {
-    Module1::NewReportFile = 0;
-    Module1::ReportFileName = path;
-    track(openReviewScreen(services_, {Module1::ReportFileName, false}));
+    lastReport_ = path;
+    track(openReviewScreen(services_, {path, false}));
 }
 
 // The entry command's dialog: an existing report file or the name of a new one.
@@ -190,19 +187,18 @@ FileDialogRequest MainWindow::newReportFileDialog() const
 
 void MainWindow::openForEntry()
 {
-    Module1::NewReportFile = 0;
     const std::string path = services_.boxes.openFile(newReportFileDialog());
     if (path.empty())
         return;
-    Module1::ReportFileName = path;
-    if (!services_.files.exists(path)) {
+    lastReport_ = path;
+    const bool created = !services_.files.exists(path);
+    if (created) {
         if (const auto error = writeWhole(services_.files, path, "")) {
             tell(services_.boxes, namedFailure(path, *error));
             return;
         }
-        Module1::NewReportFile = 1;
     }
-    track(openEntryScreen(services_, {Module1::ReportFileName, Module1::NewReportFile == 1}));
+    track(openEntryScreen(services_, {path, created}));
 }
 
 void MainWindow::openForTransfer()
@@ -210,8 +206,7 @@ void MainWindow::openForTransfer()
     const std::string report = services_.boxes.openFile(newReportFileDialog());
     if (report.empty())
         return;
-    Module1::NewReportFile = 0;
-    Module1::ReportFileName = report;
+    lastReport_ = report;
     FileDialogRequest request;
     request.title = "Otvori tabela so podatoci za prijavite";
     request.filter = kSheetFilter;

@@ -61,6 +61,9 @@ private:
     AppServices services_;
     SettingsStore& settings_;
     std::vector<QPointer<QWidget>> screens_;
+    // ReportFileName: the report file chosen last by any file command, where
+    // the review command's dialog starts. Each screen keeps its own file.
+    std::string lastReport_;
     std::string lastSheet_; // the sheet the import command opened last
     QLabel* statusLabel_ = nullptr;
     QPointer<Screen> statusFrom_;

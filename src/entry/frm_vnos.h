@@ -43,10 +43,9 @@ public:
     QLineEdit* box(Field field) const;
     ReportForm* form() const { return form_; }
     CustomerDataSource& store() { return *store_; }
-    // The number of reports, the one being typed included, and the 1-based
-    // position shown; the screen's own, not the review screen's.
+    // The number of reports, the one being typed included; the screen's own,
+    // not the review screen's.
     std::int16_t recordTotal() const { return RecordTotal; }
-    std::int16_t recordPosition() const { return RecordPosition; }
     bool previewing() const { return previewing_; }
 
     // CheckedScreen: the entry boxes as the check-digit routines see them.

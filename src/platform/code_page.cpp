@@ -2,8 +2,6 @@
 
 #include "platform/windows_1251.h"
 
-#include <algorithm>
-
 namespace dorvik {
 
 QString bytesToText(std::string_view bytes)
@@ -31,10 +29,5 @@ std::optional<std::string> textToBytes(const QString& text)
 }
 
 bool isInCodePage(QChar c) { return unicodeToWindows1251(c.unicode()).has_value(); }
-
-bool isAllInCodePage(const QString& text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return isInCodePage(c); });
-}
 
 } // namespace dorvik

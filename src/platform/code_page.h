@@ -18,7 +18,4 @@ std::optional<std::string> textToBytes(const QString& text);
 
 bool isInCodePage(QChar c);
 
-// True when every character of the text has a byte in the code page.
-bool isAllInCodePage(const QString& text);
-
 } // namespace dorvik

@@ -74,13 +74,11 @@ TEST_F(MainWindowTest, PlacementComesBackToThePixelAndIsNotStoredWhenMinimized)
 TEST_F(MainWindowTest, TheFileCommands)
 {
     MainWindow window(services, settings);
-    Module1::NewReportFile = 1;
     window.openForReview(); // cancelled
     const FileDialogRequest& review = boxes.shown().at(0).file;
     EXPECT_EQ(review.title, "Otvori");
     EXPECT_EQ(review.filter, "Only text (*.*)|*.*");
     EXPECT_FALSE(review.initialFolder.empty());
-    EXPECT_EQ(Module1::NewReportFile, 0);
     EXPECT_TRUE(window.openScreens().empty());
 
     // A new file that cannot be made: named in the platform's words.
@@ -98,8 +96,6 @@ TEST_F(MainWindowTest, TheFileCommands)
     EXPECT_EQ(entry.title, "Otvori nova datoteka za vnesuvanje ...");
     EXPECT_TRUE(entry.mayNotExist);
     EXPECT_TRUE(entry.initialFolder.empty());
-    EXPECT_EQ(Module1::ReportFileName, path);
-    EXPECT_EQ(Module1::NewReportFile, 1);
     EXPECT_EQ(files.files.at(path), "");
     QApplication::activeModalWidget()->close(); // the auto-fill dialog; then the screen shows
     ASSERT_EQ(window.openScreens().size(), 1u);
