@@ -48,13 +48,13 @@ frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* 
     form_ = new ReportForm(ReportForm::Kind::Review, this);
     layout->addWidget(form_);
 
-    prgView = new QProgressBar(this);
-    prgView->setObjectName(QStringLiteral("prgView"));
-    prgView->setTextVisible(false);
-    prgView->setFixedSize(form_->width(), kProgressHeight);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("prgView"));
+    progress_->setTextVisible(false);
+    progress_->setFixedSize(form_->width(), kProgressHeight);
     // The band stays where it is while the bar comes and goes.
-    keepPlaceWhenHidden(prgView);
-    layout->addWidget(prgView);
+    keepPlaceWhenHidden(progress_);
+    layout->addWidget(progress_);
 
     auto* band = new QWidget(this);
     band->setObjectName(QStringLiteral("bandKontrola"));
@@ -83,29 +83,29 @@ frmKontrola::frmKontrola(AppServices platform, const ReportFile& file, QWidget* 
     setTabOrder();
 
     // Opening: bar hidden, the store loads, the boxes show record 1.
-    prgView->hide();
+    progress_->hide();
     store_ = std::make_unique<CustomerDataSource>(
         CustomerDataSource::Options{file.path, file.isNew},
         services().files, services().boxes);
     bind();
     // The findings shown on a record go when another record is shown.
     store_->rsCustomers.addCursorListener([this] { clearFindings(); });
-    RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
-    RecordPosition = RecordTotal > 0 ? 1 : 0;
+    recordTotal_ = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+    recordPosition_ = recordTotal_ > 0 ? 1 : 0;
     enterMode();
     showCounters();
-    cmdNext->setFocus();
+    nextButton_->setFocus();
 }
 
 frmKontrola::~frmKontrola() = default;
 
 void frmKontrola::buildMenu(QMenuBar* bar)
 {
-    mnuPREBARUVANJE = bar->addMenu(QStringLiteral("&PREBARUVANJE"));
-    mnuPREBARUVANJE->setObjectName(QStringLiteral("mnuPREBARUVANJE"));
+    searchMenu_ = bar->addMenu(QStringLiteral("&PREBARUVANJE"));
+    searchMenu_->setObjectName(QStringLiteral("mnuPREBARUVANJE"));
     auto item = [this](const char* name, const char* caption, QKeySequence keys,
                        void (frmKontrola::*command)()) {
-        QAction* action = mnuPREBARUVANJE->addAction(QLatin1String(caption), this, command);
+        QAction* action = searchMenu_->addAction(QLatin1String(caption), this, command);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
     };
@@ -116,9 +116,9 @@ void frmKontrola::buildMenu(QMenuBar* bar)
     item("mnuPoRedenBroj", "Po R&eden broj", QKeySequence(Qt::CTRL | Qt::Key_R),
          &frmKontrola::searchByPosition);
 
-    mnuGRESKI = bar->addMenu(QStringLiteral("&GRESKI"));
-    mnuGRESKI->setObjectName(QStringLiteral("mnuGRESKI"));
-    QAction* list = mnuGRESKI->addAction(QStringLiteral("&Lista na greski..."), this,
+    errorsMenu_ = bar->addMenu(QStringLiteral("&GRESKI"));
+    errorsMenu_->setObjectName(QStringLiteral("mnuGRESKI"));
+    QAction* list = errorsMenu_->addAction(QStringLiteral("&Lista na greski..."), this,
                                          &frmKontrola::showErrorList);
     list->setObjectName(QStringLiteral("mnuListaNaGreski"));
     list->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -127,16 +127,16 @@ void frmKontrola::buildMenu(QMenuBar* bar)
 
 void frmKontrola::buildPrintMenu(QMenuBar* bar)
 {
-    mnuPecatenje = bar->addMenu(QStringLiteral("P&ecatenje"));
-    mnuPecatenje->setObjectName(QStringLiteral("mnuPecatenje"));
+    printMenu_ = bar->addMenu(QStringLiteral("P&ecatenje"));
+    printMenu_->setObjectName(QStringLiteral("mnuPecatenje"));
     auto item = [this](const char* name, const char* caption, void (frmKontrola::*command)()) {
-        mnuPecatenje->addAction(QLatin1String(caption), this, command)
+        printMenu_->addAction(QLatin1String(caption), this, command)
             ->setObjectName(QLatin1String(name));
     };
     item("mnuPecatiRekapitulacija", "&Rekapitulacija...", &frmKontrola::printRecapitulation);
     item("mnuPecatiListaNaGreski", "&Lista na greski...", &frmKontrola::printErrorList);
     item("mnuPecatiPrijava", "Prijavata na &ekranot...", &frmKontrola::printRecord);
-    mnuPecatenje->addSeparator();
+    printMenu_->addSeparator();
     item("mnuRekapitulacijaPdf", "Rekapitulacija vo &PDF...", &frmKontrola::recapitulationToPdf);
     item("mnuListaNaGreskiPdf", "Lista na greski vo P&DF...", &frmKontrola::errorListToPdf);
     item("mnuPrijavaPdf", "Prijavata vo PD&F...", &frmKontrola::recordToPdf);
@@ -162,26 +162,26 @@ void frmKontrola::buildBand(QWidget* band)
     const char* lightRed = "rgb(255,128,128)";
     const char* lightBlue = "rgb(128,128,255)";
 
-    txtRecords = counterBox("txtRecords", "Vkupno prijavi", band);
-    row->addWidget(counterWithCaption(txtRecords, "Vk. prijavi:", band));
-    cmdFirst = button("cmdFirst", "Po~etok", "Skok na prvata prijava", yellow,
+    recordsBox_ = counterBox("txtRecords", "Vkupno prijavi", band);
+    row->addWidget(counterWithCaption(recordsBox_, "Vk. prijavi:", band));
+    firstButton_ = button("cmdFirst", "Po~etok", "Skok na prvata prijava", yellow,
                       QStyle::SP_MediaSkipBackward, &frmKontrola::first);
-    cmdPrev = button("cmdPrev", "Nazad", "Vrakjanje za edno mesto nanazat", yellow,
+    previousButton_ = button("cmdPrev", "Nazad", "Vrakjanje za edno mesto nanazat", yellow,
                      QStyle::SP_ArrowLeft, &frmKontrola::previous);
-    txtPozicija = counterBox("txtPozicija", "Tekovna pozicija", band);
-    row->addWidget(counterWithCaption(txtPozicija, "Pozicija:", band));
-    cmdNext = button("cmdNext", "Napred", "Edno mesto napred", yellow, QStyle::SP_ArrowRight,
+    positionBox_ = counterBox("txtPozicija", "Tekovna pozicija", band);
+    row->addWidget(counterWithCaption(positionBox_, "Pozicija:", band));
+    nextButton_ = button("cmdNext", "Napred", "Edno mesto napred", yellow, QStyle::SP_ArrowRight,
                      &frmKontrola::next);
-    cmdLast = button("cmdLast", "Kraj", "Skok na poslednata prijava", yellow,
+    lastButton_ = button("cmdLast", "Kraj", "Skok na poslednata prijava", yellow,
                      QStyle::SP_MediaSkipForward, &frmKontrola::last);
-    cmdAddNew = button("cmdAddNew", "Nova Prijava", nullptr, lightRed, std::nullopt,
+    newReportButton_ = button("cmdAddNew", "Nova Prijava", nullptr, lightRed, std::nullopt,
                        &frmKontrola::addNew);
-    cmdRec = button("cmdRec", "Snimi", nullptr, lightRed, std::nullopt, &frmKontrola::save);
-    cmdPreview = button("cmdPreview", "Pregled", nullptr, lightRed, std::nullopt,
+    saveButton_ = button("cmdRec", "Snimi", nullptr, lightRed, std::nullopt, &frmKontrola::save);
+    previewButton_ = button("cmdPreview", "Pregled", nullptr, lightRed, std::nullopt,
                         &frmKontrola::preview);
-    cmdRekap = button("cmdRekap", "Rekap", nullptr, nullptr, QStyle::SP_FileDialogContentsView,
+    recapButton_ = button("cmdRekap", "Rekap", nullptr, nullptr, QStyle::SP_FileDialogContentsView,
                       &frmKontrola::recapitulate);
-    cmdKontrola = button("cmdKontrola", "Kontrola", "Kontrola na podatocite", lightBlue,
+    checkButton_ = button("cmdKontrola", "Kontrola", "Kontrola na podatocite", lightBlue,
                          QStyle::SP_DialogApplyButton, &frmKontrola::check);
 }
 
@@ -189,12 +189,12 @@ void frmKontrola::setTabOrder()
 {
     auto box = [this](Field f) -> QWidget* { return form_->box(f); };
     const QWidget* const order[] = {
-        cmdNext, box(Field::Godina), box(Field::RegistarskiBroj), box(Field::ImePrezime),
-        box(Field::Firma), cmdPrev, cmdLast, cmdFirst, cmdKontrola, box(Field::LicenBroj),
+        nextButton_, box(Field::Godina), box(Field::RegistarskiBroj), box(Field::ImePrezime),
+        box(Field::Firma), previousButton_, lastButton_, firstButton_, checkButton_, box(Field::LicenBroj),
         box(Field::MaticenBroj), box(Field::PeriodOd), box(Field::PeriodDo), box(Field::Mesec),
         box(Field::Boleduvanje), box(Field::Denari), box(Field::VkRabCasovi),
-        box(Field::EfektStaz), box(Field::StepenZgolem), box(Field::SifraStaz), cmdRekap,
-        cmdAddNew, cmdRec, cmdPreview};
+        box(Field::EfektStaz), box(Field::StepenZgolem), box(Field::SifraStaz), recapButton_,
+        newReportButton_, saveButton_, previewButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
 }
@@ -216,10 +216,10 @@ void frmKontrola::unbind()
 void frmKontrola::enterMode()
 {
     const bool review = reviewMode();
-    for (QToolButton* b : {cmdFirst, cmdPrev, cmdNext, cmdLast})
+    for (QToolButton* b : {firstButton_, previousButton_, nextButton_, lastButton_})
         b->setVisible(review);
-    cmdKontrola->setEnabled(review);
-    for (QMenu* menu : {mnuPREBARUVANJE, mnuGRESKI})
+    checkButton_->setEnabled(review);
+    for (QMenu* menu : {searchMenu_, errorsMenu_})
         for (QAction* item : menu->actions())
             item->setEnabled(review);
     errorList_.setEnabled(review);
@@ -231,21 +231,21 @@ void frmKontrola::enterMode()
 
 void frmKontrola::showCounters()
 {
-    txtRecords->setText(QString::number(RecordTotal));
-    txtPozicija->setText(QString::number(RecordPosition));
+    recordsBox_->setText(QString::number(recordTotal_));
+    positionBox_->setText(QString::number(recordPosition_));
 }
 
 void frmKontrola::moveTo(int position)
 {
     store_->rsCustomers.MoveTo(position - 1);
-    RecordPosition = static_cast<std::int16_t>(position);
+    recordPosition_ = static_cast<std::int16_t>(position);
 }
 
 // --- Paging -----------------------------------------------------------------
 
 void frmKontrola::first()
 {
-    if (busy_ || !reviewMode() || RecordTotal == 0)
+    if (busy_ || !reviewMode() || recordTotal_ == 0)
         return;
     moveTo(1);
     showCounters();
@@ -253,9 +253,9 @@ void frmKontrola::first()
 
 void frmKontrola::last()
 {
-    if (busy_ || !reviewMode() || RecordTotal == 0)
+    if (busy_ || !reviewMode() || recordTotal_ == 0)
         return;
-    moveTo(RecordTotal);
+    moveTo(recordTotal_);
     showCounters();
 }
 
@@ -263,10 +263,10 @@ void frmKontrola::previous()
 {
     if (busy_ || !reviewMode())
         return;
-    if (RecordPosition - 1 < 1)
+    if (recordPosition_ - 1 < 1)
         tell(services().boxes, kFirstRecordMessage);
     else
-        moveTo(RecordPosition - 1);
+        moveTo(recordPosition_ - 1);
     showCounters();
 }
 
@@ -274,10 +274,10 @@ void frmKontrola::next()
 {
     if (busy_ || !reviewMode())
         return;
-    if (RecordPosition + 1 > RecordTotal)
+    if (recordPosition_ + 1 > recordTotal_)
         tell(services().boxes, kLastRecordMessage);
     else
-        moveTo(RecordPosition + 1);
+        moveTo(recordPosition_ + 1);
     showCounters();
 }
 
@@ -288,9 +288,9 @@ std::string frmKontrola::askSearch(const char* prompt)
     InputRequest request;
     request.title = "Prebaruvanje";
     request.prompt = prompt;
-    request.defaultText = LastSearchText.toStdString();
+    request.defaultText = lastSearchText_.toStdString();
     const std::string answer = services().boxes.input(request);
-    LastSearchText = QString::fromStdString(answer);
+    lastSearchText_ = QString::fromStdString(answer);
     return answer;
 }
 
@@ -305,11 +305,11 @@ void frmKontrola::searchByField(Field field, const char* prompt)
         return;
     askSearch(prompt);
     store_->rsCustomers.Update();
-    const auto found = findByField(store_->rsCustomers, field, LastSearchText);
+    const auto found = findByField(store_->rsCustomers, field, lastSearchText_);
     if (found) {
         moveTo(*found + 1);
-    } else if (RecordTotal > 0) {
-        moveTo(RecordTotal);
+    } else if (recordTotal_ > 0) {
+        moveTo(recordTotal_);
     }
     showCounters();
     if (!found)
@@ -331,7 +331,7 @@ void frmKontrola::searchByPosition()
     if (busy_ || !reviewMode())
         return;
     askSearch("Vnesi Reden  broj na slogot");
-    const auto found = findByNumber(store_->rsCustomers, LastSearchText);
+    const auto found = findByNumber(store_->rsCustomers, lastSearchText_);
     if (!found) {
         notFound();
         return;

@@ -113,22 +113,22 @@ private:
     void notFound();
 
     ReportForm* form_ = nullptr;
-    QProgressBar* prgView = nullptr;
-    QLineEdit* txtRecords = nullptr;
-    QLineEdit* txtPozicija = nullptr;
-    QToolButton* cmdFirst = nullptr;
-    QToolButton* cmdPrev = nullptr;
-    QToolButton* cmdNext = nullptr;
-    QToolButton* cmdLast = nullptr;
-    QToolButton* cmdAddNew = nullptr;
-    QToolButton* cmdRec = nullptr;
-    QToolButton* cmdPreview = nullptr;
-    QToolButton* cmdRekap = nullptr;
-    QToolButton* cmdKontrola = nullptr;
+    QProgressBar* progress_ = nullptr; // prgView
+    QLineEdit* recordsBox_ = nullptr; // txtRecords
+    QLineEdit* positionBox_ = nullptr; // txtPozicija
+    QToolButton* firstButton_ = nullptr; // cmdFirst
+    QToolButton* previousButton_ = nullptr; // cmdPrev
+    QToolButton* nextButton_ = nullptr; // cmdNext
+    QToolButton* lastButton_ = nullptr; // cmdLast
+    QToolButton* newReportButton_ = nullptr; // cmdAddNew
+    QToolButton* saveButton_ = nullptr; // cmdRec
+    QToolButton* previewButton_ = nullptr; // cmdPreview
+    QToolButton* recapButton_ = nullptr; // cmdRekap
+    QToolButton* checkButton_ = nullptr; // cmdKontrola
     QMenuBar* menuBar_ = nullptr;
-    QMenu* mnuPREBARUVANJE = nullptr;
-    QMenu* mnuGRESKI = nullptr;
-    QMenu* mnuPecatenje = nullptr;
+    QMenu* searchMenu_ = nullptr; // mnuPREBARUVANJE
+    QMenu* errorsMenu_ = nullptr; // mnuGRESKI
+    QMenu* printMenu_ = nullptr; // mnuPecatenje
     ReviewErrorList errorList_;
 
     // The store before the binding: the binding lets go of the store first.
@@ -138,10 +138,10 @@ private:
     QPointer<frmRekapitular> rekap_;
 
     // This screen's own counters: another screen never changes them.
-    std::int16_t RecordTotal = 0;
-    std::int16_t RecordPosition = 0;
-    std::int16_t NewRecordPending = 0;
-    QString LastSearchText;
+    std::int16_t recordTotal_ = 0; // RecordTotal
+    std::int16_t recordPosition_ = 0; // RecordPosition
+    std::int16_t newRecordPending_ = 0; // NewRecordPending
+    QString lastSearchText_; // LastSearchText
     // The position shown before "Nova Prijava", for an abandoned new report.
     std::int16_t positionBeforeNew_ = 0;
     // The user typed into the boxes of a new report since it was started or saved.

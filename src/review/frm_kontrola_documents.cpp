@@ -36,19 +36,19 @@ void frmKontrola::recapitulate()
     Recapitulation recap;
     QElapsedTimer sinceShown;
     sinceShown.start();
-    prgView->setMaximum(std::max(count, 1));
-    prgView->setValue(0);
-    prgView->show();
+    progress_->setMaximum(std::max(count, 1));
+    progress_->setValue(0);
+    progress_->show();
     for (int i = 0; i < count; ++i) {
         recap.add(i + 1, records.record(i));
         if (sinceShown.elapsed() >= kRepaintIntervalMs) {
-            prgView->setValue(i + 1);
+            progress_->setValue(i + 1);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             sinceShown.restart();
         }
     }
-    prgView->setValue(count);
-    prgView->hide();
+    progress_->setValue(count);
+    progress_->hide();
     busy_ = false;
 
     if (!recap.unreadable().empty())
@@ -80,9 +80,9 @@ void frmKontrola::check()
     for (QLineEdit* box : form_->boxes())
         box->setReadOnly(true);
     const CheckVerdict verdict =
-        runReviewCheck(services(), {*store_, *binding_, form_->boxes(), *txtPozicija, *prgView},
-                       RecordPosition, [this] { return abandoned(); });
-    moveTo(positionAfterCheck(verdict, RecordPosition, RecordTotal));
+        runReviewCheck(services(), {*store_, *binding_, form_->boxes(), *positionBox_, *progress_},
+                       recordPosition_, [this] { return abandoned(); });
+    moveTo(positionAfterCheck(verdict, recordPosition_, recordTotal_));
     showCounters();
 
     // Clicks and keys that waited during the walk are spent while the screen
@@ -91,7 +91,7 @@ void frmKontrola::check()
     busy_ = false;
     menuBar_->setEnabled(true);
     enterMode();
-    cmdKontrola->setFocus();
+    checkButton_->setFocus();
     if (!abandoned())
         errorList_.afterCheck(verdict, store_->fileName());
 }
@@ -148,10 +148,10 @@ void frmKontrola::recordToPdf() { print(PrintedDocument::Record, PrintTarget::Pd
 void frmKontrola::enablePrinting()
 {
     const bool records = store_->rsCustomers.RecordCount() > 0;
-    for (QAction* item : mnuPecatenje->actions())
+    for (QAction* item : printMenu_->actions())
         item->setEnabled(records);
     for (const char* name : {"mnuPecatiPrijava", "mnuPrijavaPdf"})
-        mnuPecatenje->findChild<QAction*>(QLatin1String(name))->setEnabled(records && reviewMode());
+        printMenu_->findChild<QAction*>(QLatin1String(name))->setEnabled(records && reviewMode());
     if (rekap_)
         rekap_->setPrintingEnabled(records);
 }
@@ -177,7 +177,7 @@ void frmKontrola::print(PrintedDocument document, PrintTarget target)
         std::array<QString, kFieldCount> values;
         for (int i = 0; i < kFieldCount; ++i)
             values[static_cast<std::size_t>(i)] = form_->boxes()[i]->text();
-        deliverRecord(context, target, values, RecordPosition, RecordTotal);
+        deliverRecord(context, target, values, recordPosition_, recordTotal_);
         break;
     }
     }

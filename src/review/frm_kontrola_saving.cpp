@@ -29,16 +29,16 @@ void frmKontrola::addNew()
     // once the one typed is saved or given up.
     if (!newReportSettled())
         return;
-    if (NewRecordPending == 0)
-        positionBeforeNew_ = RecordPosition;
+    if (newRecordPending_ == 0)
+        positionBeforeNew_ = recordPosition_;
     unbind();
     clearFindings();
-    NewRecordPending = 1;
+    newRecordPending_ = 1;
     newReportTyped_ = false;
     for (QLineEdit* box : form_->boxes())
         box->clear();
-    RecordTotal = static_cast<std::int16_t>(records.RecordCount() + 1);
-    RecordPosition = RecordTotal;
+    recordTotal_ = static_cast<std::int16_t>(records.RecordCount() + 1);
+    recordPosition_ = recordTotal_;
     enterMode();
     showCounters();
 }
@@ -56,12 +56,12 @@ bool frmKontrola::saveNow()
     for (int i = 0; i < kFieldCount; ++i)
         values[i] = textToBytes(form_->boxes()[i]->text()).value_or(std::string());
 
-    if (NewRecordPending) {
+    if (newRecordPending_) {
         if (!records.AddNew()) {
             tell(services().boxes, kStoreFullMessage, Icon::Exclamation);
             return false;
         }
-    } else if (!records.MoveTo(RecordPosition - 1)) {
+    } else if (!records.MoveTo(recordPosition_ - 1)) {
         return true; // no record to overwrite (an empty file)
     }
     for (int i = 0; i < kFieldCount; ++i)
@@ -72,7 +72,7 @@ bool frmKontrola::saveNow()
         binding_->setDeferred(true);
     const bool saved = store_->WriteToFile();
     if (saved) {
-        NewRecordPending = 0;
+        newRecordPending_ = 0;
         newReportTyped_ = false;
         reportSave(*store_);
     } else {
@@ -81,7 +81,7 @@ bool frmKontrola::saveNow()
         records.CancelUpdate();
         clearStatus();
     }
-    records.MoveTo(RecordPosition - 1);
+    records.MoveTo(recordPosition_ - 1);
     if (binding_)
         binding_->setDeferred(false);
     enterMode();
@@ -100,13 +100,13 @@ void frmKontrola::preview()
     if (!newReportSettled())
         return;
     newReportTyped_ = false;
-    if (NewRecordPending) {
+    if (newRecordPending_) {
         // Abandoned: nothing was appended, so the counters go back as they were.
-        NewRecordPending = 0;
-        RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
-        RecordPosition = positionBeforeNew_;
+        newRecordPending_ = 0;
+        recordTotal_ = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+        recordPosition_ = positionBeforeNew_;
     }
-    store_->rsCustomers.MoveTo(RecordPosition - 1);
+    store_->rsCustomers.MoveTo(recordPosition_ - 1);
     bind();
     enterMode();
     showCounters();
@@ -126,8 +126,8 @@ bool frmKontrola::checkWhatIsOnTheDisk(const char* question)
         // Another window or program wrote the file; with nothing here to
         // lose, the screen takes the file as it is now.
         store_->reload();
-        RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
-        moveTo(std::clamp<int>(RecordPosition, RecordTotal > 0 ? 1 : 0, RecordTotal));
+        recordTotal_ = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+        moveTo(std::clamp<int>(recordPosition_, recordTotal_ > 0 ? 1 : 0, recordTotal_));
         showCounters();
         enterMode();
     }

@@ -86,16 +86,16 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addSpacing(10);
 
     const char* navy = "rgb(0,0,128)";
-    txtReg = valueBox("txtReg", 130, navy, Qt::AlignLeft,
+    registrationBox_ = valueBox("txtReg", 130, navy, Qt::AlignLeft,
                       QStringLiteral("Registarski broj na obvrznikot"), this);
-    txtIme = valueBox("txtIme", 0, navy, Qt::AlignLeft,
+    employerBox_ = valueBox("txtIme", 0, navy, Qt::AlignLeft,
                       QStringLiteral("Naziv i sediste na obvrznikot"), this);
     // Room for a name of 35 of the widest letters.
-    txtIme->setFixedWidth(txtIme->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('W')))
+    employerBox_->setFixedWidth(employerBox_->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('W')))
                           + 12);
-    txtSlogovi = valueBox("txtSlogovi", 100, navy, Qt::AlignLeft,
+    recordsBox_ = valueBox("txtSlogovi", 100, navy, Qt::AlignLeft,
                           QStringLiteral("Vkupno procitani slogovi"), this);
-    txtZbirnaMasa = valueBox("txtZbirnaMasa", 180, "rgb(192,0,0)", Qt::AlignRight,
+    totalBox_ = valueBox("txtZbirnaMasa", 180, "rgb(192,0,0)", Qt::AlignRight,
                              QStringLiteral("Zbirna masa za uplata na pridonesi"), this);
 
     // One grid, so that the four boxes start under one another.
@@ -122,45 +122,45 @@ frmRekapitular::frmRekapitular(QWidget* parent) : QWidget(parent, Qt::Window)
         ++row;
     };
     auto addRule = [&] { grid->addWidget(rule(this), row++, 0, 1, 2); };
-    addLine(QLatin1String(kRecapRegistration), txtReg);
-    addLine(QLatin1String(kRecapEmployer), txtIme, nullptr, true);
+    addLine(QLatin1String(kRecapRegistration), registrationBox_);
+    addLine(QLatin1String(kRecapEmployer), employerBox_, nullptr, true);
     addRule();
-    addLine(QLatin1String(kRecapRecords), txtSlogovi);
+    addLine(QLatin1String(kRecapRecords), recordsBox_);
     addRule();
-    addLine(QLatin1String(kRecapTotal), txtZbirnaMasa,
+    addLine(QLatin1String(kRecapTotal), totalBox_,
             caption(QLatin1String(kRecapCurrency), this));
     addRule();
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     layout->addStretch(1);
 
-    mnuPecati = new QAction(QStringLiteral("&Rekapitulacija..."), this);
-    mnuPecati->setObjectName(QStringLiteral("mnuPecati"));
-    mnuPecati->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(mnuPecati, &QAction::triggered, this, &frmRekapitular::printRequested);
-    mnuPecatiPdf = new QAction(QStringLiteral("Rekapitulacija vo &PDF..."), this);
-    mnuPecatiPdf->setObjectName(QStringLiteral("mnuPecatiPdf"));
-    connect(mnuPecatiPdf, &QAction::triggered, this, &frmRekapitular::pdfRequested);
-    addAction(mnuPecati);
-    addAction(mnuPecatiPdf);
+    printAction_ = new QAction(QStringLiteral("&Rekapitulacija..."), this);
+    printAction_->setObjectName(QStringLiteral("mnuPecati"));
+    printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(printAction_, &QAction::triggered, this, &frmRekapitular::printRequested);
+    pdfAction_ = new QAction(QStringLiteral("Rekapitulacija vo &PDF..."), this);
+    pdfAction_->setObjectName(QStringLiteral("mnuPecatiPdf"));
+    connect(pdfAction_, &QAction::triggered, this, &frmRekapitular::pdfRequested);
+    addAction(printAction_);
+    addAction(pdfAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void frmRekapitular::setPrintingEnabled(bool enabled)
 {
-    mnuPecati->setEnabled(enabled);
-    mnuPecatiPdf->setEnabled(enabled);
+    printAction_->setEnabled(enabled);
+    pdfAction_->setEnabled(enabled);
 }
 
 void frmRekapitular::showValues(const QString& registrationNumber, const QString& employer,
                                 const QString& records, const QString& total)
 {
-    txtReg->setText(registrationNumber);
-    txtIme->setText(employer);
-    txtSlogovi->setText(records);
-    txtZbirnaMasa->setText(total);
-    txtReg->setCursorPosition(0);
-    txtIme->setCursorPosition(0);
+    registrationBox_->setText(registrationNumber);
+    employerBox_->setText(employer);
+    recordsBox_->setText(records);
+    totalBox_->setText(total);
+    registrationBox_->setCursorPosition(0);
+    employerBox_->setCursorPosition(0);
 }
 
 } // namespace dorvik

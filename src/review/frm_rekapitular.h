@@ -19,16 +19,17 @@ public:
                     const QString& records, const QString& total);
     void setPrintingEnabled(bool enabled);
 
-    QLineEdit* txtReg = nullptr;
-    QLineEdit* txtIme = nullptr;
-    QLineEdit* txtSlogovi = nullptr;
-    QLineEdit* txtZbirnaMasa = nullptr;
-    QAction* mnuPecati = nullptr;    // "&Rekapitulacija...", Ctrl+P
-    QAction* mnuPecatiPdf = nullptr; // "Rekapitulacija vo &PDF..."
-
 signals:
     void printRequested();
     void pdfRequested();
+
+private:
+    QLineEdit* registrationBox_ = nullptr; // txtReg
+    QLineEdit* employerBox_ = nullptr; // txtIme
+    QLineEdit* recordsBox_ = nullptr; // txtSlogovi
+    QLineEdit* totalBox_ = nullptr; // txtZbirnaMasa
+    QAction* printAction_ = nullptr; // mnuPecati: "&Rekapitulacija...", Ctrl+P
+    QAction* pdfAction_ = nullptr; // mnuPecatiPdf: "Rekapitulacija vo &PDF..."
 };
 
 } // namespace dorvik

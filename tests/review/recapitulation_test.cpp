@@ -44,12 +44,14 @@ TEST_F(ReviewTest, RekapShowsTheCompanyTheCountAndTheTotal)
                                  "Iznosot na slogot 3 ne e broj i ne e vklucen vo zbirnata masa."});
     frmRekapitular* window = screen->rekapitular();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->txtZbirnaMasa->text(), "4,000.00");
-    EXPECT_EQ(window->txtSlogovi->text(), "3");
-    EXPECT_EQ(window->txtReg->text(), "1234567897");
-    EXPECT_EQ(window->txtIme->text(), QString::fromStdString(firm));
+    auto value = [window](const char* name) { return window->findChild<QLineEdit*>(name); };
+    EXPECT_EQ(value("txtZbirnaMasa")->text(), "4,000.00");
+    EXPECT_EQ(value("txtSlogovi")->text(), "3");
+    EXPECT_EQ(value("txtReg")->text(), "1234567897");
+    QLineEdit* employer = value("txtIme");
+    EXPECT_EQ(employer->text(), QString::fromStdString(firm));
     // The whole name shows.
-    EXPECT_GE(window->txtIme->width() - 8, window->txtIme->fontMetrics().horizontalAdvance(window->txtIme->text()));
+    EXPECT_GE(employer->width() - 8, employer->fontMetrics().horizontalAdvance(employer->text()));
     EXPECT_EQ(counters(), "2/3");
     EXPECT_FALSE(screen->findChild<QProgressBar*>("prgView")->isVisible());
     click("cmdNext"); // the screen goes on

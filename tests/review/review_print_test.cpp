@@ -265,6 +265,6 @@ TEST_F(PrintTest, TheRecapitulationWindowPrintsWithCtrlPAndItsMenu)
     ASSERT_EQ(printing.previews().size(), 1u);
     EXPECT_EQ(printing.previews()[0].title, "PRIJAVA - Rekapitulacija");
     boxes.answerFile(kPdfPath);
-    window->mnuPecatiPdf->trigger();
+    window->findChild<QAction*>("mnuPecatiPdf")->trigger();
     EXPECT_EQ(pdfPageCountOf(pdf()), 1);
 }
