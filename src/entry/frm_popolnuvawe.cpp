@@ -47,37 +47,37 @@ frmPopolnuvawe::frmPopolnuvawe(QWidget* parent) : QDialog(parent)
     bold.setBold(true);
     label1->setFont(bold);
 
-    txtGodinaA_ = valueBox("txtGodinaA", 2, this);
-    txtRegistarskiBrojA_ = valueBox("txtRegistarskiBrojA", 10, this);
-    txtFirmaA_ = valueBox("txtFirmaA", 35, this);
+    yearBox_ = valueBox("txtGodinaA", 2, this);
+    registrationBox_ = valueBox("txtRegistarskiBrojA", 10, this);
+    employerBox_ = valueBox("txtFirmaA", 35, this);
 
     const QString captions[3] = {QStringLiteral("Godina"), QStringLiteral("Registarski broj"),
                                  QStringLiteral("Naziv na firmat ")};
-    QLineEdit* const valueBoxes[3] = {txtGodinaA_, txtRegistarskiBrojA_, txtFirmaA_};
+    QLineEdit* const valueBoxes[3] = {yearBox_, registrationBox_, employerBox_};
     auto* values = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
-        label2_[i] = new QLabel(captions[i], this);
-        label2_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        label2_[i]->setBuddy(valueBoxes[i]);
-        values->addWidget(label2_[i], i, 0);
+        valueLabels_[i] = new QLabel(captions[i], this);
+        valueLabels_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        valueLabels_[i]->setBuddy(valueBoxes[i]);
+        values->addWidget(valueLabels_[i], i, 0);
         values->addWidget(valueBoxes[i], i, 1, 1, 2, i == 2 ? Qt::Alignment() : Qt::AlignLeft);
     }
     values->setColumnStretch(2, 1);
     // Each box as wide as its value; hidden boxes keep their place.
-    const int digit = txtGodinaA_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    txtGodinaA_->setFixedWidth(4 * digit + 16);
-    txtRegistarskiBrojA_->setFixedWidth(12 * digit + 16);
-    txtFirmaA_->setMinimumWidth(30 * digit + 16);
+    const int digit = yearBox_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    yearBox_->setFixedWidth(4 * digit + 16);
+    registrationBox_->setFixedWidth(12 * digit + 16);
+    employerBox_->setMinimumWidth(30 * digit + 16);
     for (QLineEdit* box : valueBoxes)
         keepPlaceWhenHidden(box);
 
-    chkBox_ = new QCheckBox(QStringLiteral("Aktivirawe na avto popolnuvawe"), this);
-    chkBox_->setObjectName(QStringLiteral("chkBox"));
-    cmdProdolzi_ = new QPushButton(QStringLiteral("Prodol`i"), this);
-    cmdProdolzi_->setObjectName(QStringLiteral("cmdProdolzi"));
-    cmdProdolzi_->setDefault(true);
-    chkAktivB_ = new QCheckBox(QStringLiteral("Poliwa za beneficiran staz"), this);
-    chkAktivB_->setObjectName(QStringLiteral("chkAktivB"));
+    autoFillCheck_ = new QCheckBox(QStringLiteral("Aktivirawe na avto popolnuvawe"), this);
+    autoFillCheck_->setObjectName(QStringLiteral("chkBox"));
+    continueButton_ = new QPushButton(QStringLiteral("Prodol`i"), this);
+    continueButton_->setObjectName(QStringLiteral("cmdProdolzi"));
+    continueButton_->setDefault(true);
+    benefitCheck_ = new QCheckBox(QStringLiteral("Poliwa za beneficiran staz"), this);
+    benefitCheck_->setObjectName(QStringLiteral("chkAktivB"));
     auto* label3 = new QLabel(QStringLiteral("Ako nemate potreba za vnesuvawe na beneficiran sta` "
                                              "toga{ poliwata avtomatski ke se popolnuvat"),
                               this);
@@ -88,22 +88,22 @@ frmPopolnuvawe::frmPopolnuvawe(QWidget* parent) : QDialog(parent)
     layout->addWidget(label1);
     layout->addLayout(values);
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(chkBox_);
+    buttonRow->addWidget(autoFillCheck_);
     buttonRow->addStretch(1);
-    buttonRow->addWidget(cmdProdolzi_);
+    buttonRow->addWidget(continueButton_);
     layout->addLayout(buttonRow);
     layout->addSpacing(12);
-    layout->addWidget(chkAktivB_);
+    layout->addWidget(benefitCheck_);
     layout->addWidget(label3);
 
-    setTabOrder(txtGodinaA_, txtRegistarskiBrojA_);
-    setTabOrder(txtRegistarskiBrojA_, txtFirmaA_);
-    setTabOrder(txtFirmaA_, chkBox_);
-    setTabOrder(chkBox_, cmdProdolzi_);
-    setTabOrder(cmdProdolzi_, chkAktivB_);
+    setTabOrder(yearBox_, registrationBox_);
+    setTabOrder(registrationBox_, employerBox_);
+    setTabOrder(employerBox_, autoFillCheck_);
+    setTabOrder(autoFillCheck_, continueButton_);
+    setTabOrder(continueButton_, benefitCheck_);
 
-    connect(chkBox_, &QCheckBox::toggled, this, &frmPopolnuvawe::showValueBoxes);
-    connect(cmdProdolzi_, &QPushButton::clicked, this, [this] {
+    connect(autoFillCheck_, &QCheckBox::toggled, this, &frmPopolnuvawe::showValueBoxes);
+    connect(continueButton_, &QPushButton::clicked, this, [this] {
         storeValues();
         accept();
     });
@@ -118,26 +118,26 @@ void frmPopolnuvawe::showValueBoxes(bool shown)
         shown ? QStringLiteral("QLabel { color: %1; }")
                     .arg(palette().color(QPalette::ButtonText).name())
               : QStringLiteral("QLabel { color: rgb(128,128,128); }");
-    for (QLineEdit* box : {txtGodinaA_, txtRegistarskiBrojA_, txtFirmaA_}) {
+    for (QLineEdit* box : {yearBox_, registrationBox_, employerBox_}) {
         box->setStyleSheet(boxLook);
         box->setVisible(shown);
     }
-    for (QLabel* label : label2_)
+    for (QLabel* label : valueLabels_)
         label->setStyleSheet(labelLook);
 }
 
 void frmPopolnuvawe::storeValues()
 {
-    if (chkBox_->isChecked()) {
-        Module1::AutoGodina = bytesOf(txtGodinaA_);
-        Module1::AutoRegistarskiBroj = bytesOf(txtRegistarskiBrojA_);
-        Module1::AutoFirma = bytesOf(txtFirmaA_);
+    if (autoFillCheck_->isChecked()) {
+        Module1::AutoGodina = bytesOf(yearBox_);
+        Module1::AutoRegistarskiBroj = bytesOf(registrationBox_);
+        Module1::AutoFirma = bytesOf(employerBox_);
     } else {
         Module1::AutoGodina.clear();
         Module1::AutoRegistarskiBroj.clear();
         Module1::AutoFirma.clear();
     }
-    if (chkAktivB_->isChecked()) {
+    if (benefitCheck_->isChecked()) {
         Module1::AutoEfektStaz = "0000";
         Module1::AutoStepenZgolem = "     ";
     } else {

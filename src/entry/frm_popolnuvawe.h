@@ -18,24 +18,24 @@ class frmPopolnuvawe : public QDialog {
 public:
     explicit frmPopolnuvawe(QWidget* parent = nullptr);
 
-    QLineEdit* txtGodinaA() const { return txtGodinaA_; }
-    QLineEdit* txtRegistarskiBrojA() const { return txtRegistarskiBrojA_; }
-    QLineEdit* txtFirmaA() const { return txtFirmaA_; }
-    QCheckBox* chkBox() const { return chkBox_; }
-    QCheckBox* chkAktivB() const { return chkAktivB_; }
-    QPushButton* cmdProdolzi() const { return cmdProdolzi_; }
+    QLineEdit* txtGodinaA() const { return yearBox_; }
+    QLineEdit* txtRegistarskiBrojA() const { return registrationBox_; }
+    QLineEdit* txtFirmaA() const { return employerBox_; }
+    QCheckBox* chkBox() const { return autoFillCheck_; }
+    QCheckBox* chkAktivB() const { return benefitCheck_; }
+    QPushButton* cmdProdolzi() const { return continueButton_; }
 
 private:
     void showValueBoxes(bool shown);
     void storeValues();
 
-    QLineEdit* txtGodinaA_;
-    QLineEdit* txtRegistarskiBrojA_;
-    QLineEdit* txtFirmaA_;
-    QCheckBox* chkBox_;
-    QCheckBox* chkAktivB_;
-    QPushButton* cmdProdolzi_;
-    QLabel* label2_[3];
+    QLineEdit* yearBox_; // txtGodinaA
+    QLineEdit* registrationBox_; // txtRegistarskiBrojA
+    QLineEdit* employerBox_; // txtFirmaA
+    QCheckBox* autoFillCheck_; // chkBox
+    QCheckBox* benefitCheck_; // chkAktivB
+    QPushButton* continueButton_; // cmdProdolzi
+    QLabel* valueLabels_[3]; // Label2_0, Label2_1, Label2_2
 };
 
 } // namespace dorvik

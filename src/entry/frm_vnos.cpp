@@ -82,8 +82,8 @@ bool frmVnos::openReports()
         tell(services().boxes, kNoEntryIntoIncompleteFileMessage, Icon::Critical);
         return false;
     }
-    RecordTotal = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
-    RecordPosition = 1;
+    recordTotal_ = static_cast<std::int16_t>(store_->rsCustomers.RecordCount());
+    recordPosition_ = 1;
     showCounters();
     // A full file takes no new report: the screen shows what it holds.
     if (!startNewReport())
@@ -98,46 +98,46 @@ QLineEdit* frmVnos::box(Field field) const
 
 void frmVnos::buildBottomRow(QBoxLayout* layout)
 {
-    txtRecordsV = counterBox("txtRecordsV", "Vkupno prijavi", this);
-    txtPozicijaV = counterBox("txtPozicijaV", "Tekovna pozicija", this);
-    cmdFirstV = commandButton("cmdFirstV", "Po~etok", QStyle::SP_MediaSkipBackward,
+    recordsBox_ = counterBox("txtRecordsV", "Vkupno prijavi", this);
+    positionBox_ = counterBox("txtPozicijaV", "Tekovna pozicija", this);
+    firstButton_ = commandButton("cmdFirstV", "Po~etok", QStyle::SP_MediaSkipBackward,
                                "Skok na prvata prijava", this);
-    cmdPrevV = commandButton("cmdPrevV", "Nazad", QStyle::SP_MediaSeekBackward,
+    previousButton_ = commandButton("cmdPrevV", "Nazad", QStyle::SP_MediaSeekBackward,
                               "Vrakjanje za edno mesto nanazat", this);
-    cmdNextV = commandButton("cmdNextV", "Napred", QStyle::SP_MediaSeekForward,
+    nextButton_ = commandButton("cmdNextV", "Napred", QStyle::SP_MediaSeekForward,
                               "Edno mesto napred", this);
-    cmdLastV = commandButton("cmdLastV", "Kraj", QStyle::SP_MediaSkipForward,
+    lastButton_ = commandButton("cmdLastV", "Kraj", QStyle::SP_MediaSkipForward,
                               "Skok na poslednata prijava", this);
-    cmdNovaPrijava =
+    newReportButton_ =
         commandButton("cmdNovaPrijava", "vnesi", QStyle::SP_FileIcon, nullptr, this);
-    cmdSnimi = commandButton("cmdSnimi", "snimi", QStyle::SP_DialogSaveButton, nullptr, this);
-    cmdPregled =
+    saveButton_ = commandButton("cmdSnimi", "snimi", QStyle::SP_DialogSaveButton, nullptr, this);
+    previewButton_ =
         commandButton("cmdPregled", "pregled", QStyle::SP_FileDialogContentsView, nullptr, this);
-    for (QWidget* w : {cmdFirstV, cmdPrevV, cmdNextV, cmdLastV})
+    for (QWidget* w : {firstButton_, previousButton_, nextButton_, lastButton_})
         keepPlaceWhenHidden(w);
 
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
-    row->addWidget(counterWithCaption(txtRecordsV, "Vk. prijavi:", this));
+    row->addWidget(counterWithCaption(recordsBox_, "Vk. prijavi:", this));
     row->addSpacing(4);
-    row->addWidget(cmdFirstV);
-    row->addWidget(cmdPrevV);
-    row->addWidget(counterWithCaption(txtPozicijaV, "Pozicija:", this));
-    row->addWidget(cmdNextV);
-    row->addWidget(cmdLastV);
+    row->addWidget(firstButton_);
+    row->addWidget(previousButton_);
+    row->addWidget(counterWithCaption(positionBox_, "Pozicija:", this));
+    row->addWidget(nextButton_);
+    row->addWidget(lastButton_);
     row->addStretch(1);
-    row->addWidget(cmdNovaPrijava);
-    row->addWidget(cmdSnimi);
-    row->addWidget(cmdPregled);
+    row->addWidget(newReportButton_);
+    row->addWidget(saveButton_);
+    row->addWidget(previewButton_);
     layout->addLayout(row);
 
-    connect(cmdNovaPrijava, &QPushButton::clicked, this, &frmVnos::newReport);
-    connect(cmdSnimi, &QPushButton::clicked, this, &frmVnos::save);
-    connect(cmdPregled, &QPushButton::clicked, this, &frmVnos::preview);
-    connect(cmdFirstV, &QPushButton::clicked, this, &frmVnos::first);
-    connect(cmdPrevV, &QPushButton::clicked, this, &frmVnos::previous);
-    connect(cmdNextV, &QPushButton::clicked, this, &frmVnos::next);
-    connect(cmdLastV, &QPushButton::clicked, this, &frmVnos::last);
+    connect(newReportButton_, &QPushButton::clicked, this, &frmVnos::newReport);
+    connect(saveButton_, &QPushButton::clicked, this, &frmVnos::save);
+    connect(previewButton_, &QPushButton::clicked, this, &frmVnos::preview);
+    connect(firstButton_, &QPushButton::clicked, this, &frmVnos::first);
+    connect(previousButton_, &QPushButton::clicked, this, &frmVnos::previous);
+    connect(nextButton_, &QPushButton::clicked, this, &frmVnos::next);
+    connect(lastButton_, &QPushButton::clicked, this, &frmVnos::last);
 }
 
 void frmVnos::setTabOrder()
@@ -150,10 +150,10 @@ void frmVnos::setTabOrder()
     };
     for (Field f : kTypingOrder)
         chain(box(f));
-    for (QWidget* w : {static_cast<QWidget*>(cmdSnimi), static_cast<QWidget*>(cmdNovaPrijava),
-                       static_cast<QWidget*>(cmdPregled), static_cast<QWidget*>(cmdFirstV),
-                       static_cast<QWidget*>(cmdPrevV), static_cast<QWidget*>(cmdNextV),
-                       static_cast<QWidget*>(cmdLastV)})
+    for (QWidget* w : {static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(newReportButton_),
+                       static_cast<QWidget*>(previewButton_), static_cast<QWidget*>(firstButton_),
+                       static_cast<QWidget*>(previousButton_), static_cast<QWidget*>(nextButton_),
+                       static_cast<QWidget*>(lastButton_)})
         chain(w);
 }
 
@@ -164,15 +164,15 @@ void frmVnos::setPreviewing(bool previewing)
     // saving would append a copy of the report shown.
     for (QLineEdit* b : form_->boxes())
         b->setReadOnly(previewing);
-    cmdSnimi->setEnabled(!previewing);
-    for (QPushButton* b : {cmdNextV, cmdPrevV, cmdFirstV, cmdLastV})
+    saveButton_->setEnabled(!previewing);
+    for (QPushButton* b : {nextButton_, previousButton_, firstButton_, lastButton_})
         b->setVisible(previewing);
 }
 
 void frmVnos::showCounters()
 {
-    txtRecordsV->setText(QString::number(RecordTotal));
-    txtPozicijaV->setText(QString::number(RecordPosition));
+    recordsBox_->setText(QString::number(recordTotal_));
+    positionBox_->setText(QString::number(recordPosition_));
 }
 
 void frmVnos::newReport()
@@ -236,8 +236,8 @@ bool frmVnos::startNewReport()
     for (int i = 0; i < kFieldCount; ++i)
         started_[i] = form_->boxes()[i]->text();
 
-    RecordTotal = static_cast<std::int16_t>(rs.RecordCount() + 1);
-    RecordPosition = RecordTotal;
+    recordTotal_ = static_cast<std::int16_t>(rs.RecordCount() + 1);
+    recordPosition_ = recordTotal_;
     showCounters();
     focus_->queueFocus(box(Field::LicenBroj));
     return true;
@@ -255,8 +255,8 @@ bool frmVnos::save()
     auto refuse = [&](const char* message, QWidget* focus) {
         if (message)
             tell(services().boxes, message, Icon::Exclamation);
-        RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
-        RecordPosition = RecordTotal;
+        recordTotal_ = static_cast<std::int16_t>(rs.RecordCount());
+        recordPosition_ = recordTotal_;
         showCounters();
         // The boxes keep what was typed, so the report can be completed.
         focus_->queueFocus(focus);
@@ -271,11 +271,11 @@ bool frmVnos::save()
     if (readAnew && !store_->reload()) {
         clearStatus();
         tell(services().boxes, kIncompleteSaveMessage, Icon::Critical);
-        refuse(nullptr, cmdSnimi);
+        refuse(nullptr, saveButton_);
         return false;
     }
     if (!rs.AddNew()) {
-        refuse(kStoreFullMessage, cmdPregled);
+        refuse(kStoreFullMessage, previewButton_);
         return false;
     }
     for (int i = 0; i < kFieldCount; ++i)
@@ -290,13 +290,13 @@ bool frmVnos::save()
     }
     reportSave(*store_, readAnew ? kAppendedToChangedFileNote : "");
 
-    RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
-    RecordPosition = RecordTotal;
+    recordTotal_ = static_cast<std::int16_t>(rs.RecordCount());
+    recordPosition_ = recordTotal_;
     showCounters();
     for (Field f : kTypingOrder)
         box(f)->clear();
     started_ = {};
-    focus_->queueFocus(cmdNovaPrijava);
+    focus_->queueFocus(newReportButton_);
     return true;
 }
 
@@ -311,43 +311,43 @@ void frmVnos::preview()
     // stored report, and the position names the report shown.
     rs.MoveLast();
     binding_ = std::make_unique<RecordBinding>(rs, form_->boxes());
-    RecordTotal = static_cast<std::int16_t>(rs.RecordCount());
-    RecordPosition = RecordTotal;
+    recordTotal_ = static_cast<std::int16_t>(rs.RecordCount());
+    recordPosition_ = recordTotal_;
     showCounters();
 }
 
 void frmVnos::first()
 {
     if (store_->rsCustomers.MoveFirst())
-        RecordPosition = 1;
+        recordPosition_ = 1;
     showCounters();
 }
 
 void frmVnos::last()
 {
     if (store_->rsCustomers.MoveLast())
-        RecordPosition = RecordTotal;
+        recordPosition_ = recordTotal_;
     showCounters();
 }
 
 void frmVnos::next()
 {
-    if (RecordPosition + 1 > RecordTotal) {
+    if (recordPosition_ + 1 > recordTotal_) {
         tell(services().boxes, kLastRecordMessage);
-        RecordPosition = RecordTotal;
+        recordPosition_ = recordTotal_;
     } else if (store_->rsCustomers.MoveNext()) {
-        ++RecordPosition;
+        ++recordPosition_;
     }
     showCounters();
 }
 
 void frmVnos::previous()
 {
-    if (RecordPosition - 1 < 1) {
+    if (recordPosition_ - 1 < 1) {
         tell(services().boxes, kFirstRecordMessage);
-        RecordPosition = std::min<std::int16_t>(1, RecordTotal);
+        recordPosition_ = std::min<std::int16_t>(1, recordTotal_);
     } else if (store_->rsCustomers.MovePrevious()) {
-        --RecordPosition;
+        --recordPosition_;
     }
     showCounters();
 }

@@ -45,7 +45,7 @@ public:
     CustomerDataSource& store() { return *store_; }
     // The number of reports, the one being typed included; the screen's own,
     // not the review screen's.
-    std::int16_t recordTotal() const { return RecordTotal; }
+    std::int16_t recordTotal() const { return recordTotal_; }
     bool previewing() const { return previewing_; }
 
     // CheckedScreen: the entry boxes as the check-digit routines see them.
@@ -86,20 +86,20 @@ private:
 
     FocusStepper* focus_;
     ReportForm* form_ = nullptr;
-    QLineEdit* txtRecordsV = nullptr;
-    QLineEdit* txtPozicijaV = nullptr;
-    QPushButton* cmdFirstV = nullptr;
-    QPushButton* cmdPrevV = nullptr;
-    QPushButton* cmdNextV = nullptr;
-    QPushButton* cmdLastV = nullptr;
-    QPushButton* cmdNovaPrijava = nullptr;
-    QPushButton* cmdSnimi = nullptr;
-    QPushButton* cmdPregled = nullptr;
+    QLineEdit* recordsBox_ = nullptr; // txtRecordsV
+    QLineEdit* positionBox_ = nullptr; // txtPozicijaV
+    QPushButton* firstButton_ = nullptr; // cmdFirstV
+    QPushButton* previousButton_ = nullptr; // cmdPrevV
+    QPushButton* nextButton_ = nullptr; // cmdNextV
+    QPushButton* lastButton_ = nullptr; // cmdLastV
+    QPushButton* newReportButton_ = nullptr; // cmdNovaPrijava
+    QPushButton* saveButton_ = nullptr; // cmdSnimi
+    QPushButton* previewButton_ = nullptr; // cmdPregled
 
     std::unique_ptr<CustomerDataSource> store_;
     std::unique_ptr<RecordBinding> binding_;
-    std::int16_t RecordTotal = 0;
-    std::int16_t RecordPosition = 0;
+    std::int16_t recordTotal_ = 0; // RecordTotal
+    std::int16_t recordPosition_ = 0; // RecordPosition
     std::int16_t faultCode_ = 0;
     bool previewing_ = false;
     // The boxes' texts when the new report started.
