@@ -89,38 +89,38 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     setObjectName(QStringLiteral("frmPrenos"));
     setCaption(QStringLiteral("Prenos na prijavi od tabela"));
 
-    cboSeparator_ = new QComboBox(this);
-    cboSeparator_->setObjectName(QStringLiteral("cboRazdelnik"));
-    cboSeparator_->setToolTip(QStringLiteral("Znakot sto gi deli kolonite vo tekstualna tabela"));
-    cboSeparator_->addItem(QStringLiteral("Avtomatski"), 0);
-    cboSeparator_->addItem(QStringLiteral("; (tocka i zapirka)"), int(';'));
-    cboSeparator_->addItem(QStringLiteral(", (zapirka)"), int(','));
-    cboSeparator_->addItem(QStringLiteral("TAB"), int('\t'));
-    cboEncoding_ = new QComboBox(this);
-    cboEncoding_->setObjectName(QStringLiteral("cboKodiranje"));
-    cboEncoding_->setToolTip(QStringLiteral("Kodiranjeto na znacite vo tekstualna tabela"));
+    separatorBox_ = new QComboBox(this);
+    separatorBox_->setObjectName(QStringLiteral("cboRazdelnik"));
+    separatorBox_->setToolTip(QStringLiteral("Znakot sto gi deli kolonite vo tekstualna tabela"));
+    separatorBox_->addItem(QStringLiteral("Avtomatski"), 0);
+    separatorBox_->addItem(QStringLiteral("; (tocka i zapirka)"), int(';'));
+    separatorBox_->addItem(QStringLiteral(", (zapirka)"), int(','));
+    separatorBox_->addItem(QStringLiteral("TAB"), int('\t'));
+    encodingBox_ = new QComboBox(this);
+    encodingBox_->setObjectName(QStringLiteral("cboKodiranje"));
+    encodingBox_->setToolTip(QStringLiteral("Kodiranjeto na znacite vo tekstualna tabela"));
     for (const auto e : {import::TextEncoding::Auto, import::TextEncoding::Utf8, import::TextEncoding::Utf16Le,
                          import::TextEncoding::Utf16Be, import::TextEncoding::Windows1251})
-        cboEncoding_->addItem(encodingLabel(e), static_cast<int>(e));
-    chkHeader_ = new QCheckBox(QStringLiteral("Prviot red e naslov na kolonite"), this);
-    chkHeader_->setObjectName(QStringLiteral("chkNaslov"));
-    chkAmounts_ = new QCheckBox(QStringLiteral("Iznosot vo tabelata e kako vo poleto (9 cifri, so deni)"), this);
-    chkAmounts_->setObjectName(QStringLiteral("chkIznos"));
+        encodingBox_->addItem(encodingLabel(e), static_cast<int>(e));
+    headerCheck_ = new QCheckBox(QStringLiteral("Prviot red e naslov na kolonite"), this);
+    headerCheck_->setObjectName(QStringLiteral("chkNaslov"));
+    amountsCheck_ = new QCheckBox(QStringLiteral("Iznosot vo tabelata e kako vo poleto (9 cifri, so deni)"), this);
+    amountsCheck_->setObjectName(QStringLiteral("chkIznos"));
 
     auto* separatorLabel = new QLabel(QStringLiteral("&Razdelnik:"), this);
-    separatorLabel->setBuddy(cboSeparator_);
+    separatorLabel->setBuddy(separatorBox_);
     auto* encodingLabel = new QLabel(QStringLiteral("&Kodiranje:"), this);
-    encodingLabel->setBuddy(cboEncoding_);
+    encodingLabel->setBuddy(encodingBox_);
     auto* options = new QHBoxLayout;
     options->addWidget(separatorLabel);
-    options->addWidget(cboSeparator_);
+    options->addWidget(separatorBox_);
     options->addSpacing(12);
     options->addWidget(encodingLabel);
-    options->addWidget(cboEncoding_);
+    options->addWidget(encodingBox_);
     options->addSpacing(12);
-    options->addWidget(chkHeader_);
+    options->addWidget(headerCheck_);
     options->addSpacing(12);
-    options->addWidget(chkAmounts_);
+    options->addWidget(amountsCheck_);
     options->addStretch(1);
 
     mapping_ = new MappingEditor(this);
@@ -134,12 +134,12 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     auto* fieldsLayout = new QVBoxLayout(fields);
     fieldsLayout->addWidget(scroll);
 
-    cboFilter_ = new QComboBox(this);
-    cboFilter_->setObjectName(QStringLiteral("cboPrikaz"));
-    cboFilter_->addItem(QStringLiteral("site"));
-    cboFilter_->addItem(QStringLiteral("samo so greski"));
+    filterBox_ = new QComboBox(this);
+    filterBox_->setObjectName(QStringLiteral("cboPrikaz"));
+    filterBox_->addItem(QStringLiteral("site"));
+    filterBox_->addItem(QStringLiteral("samo so greski"));
     auto* filterLabel = new QLabel(QStringLiteral("&Prikazi redovi:"), this);
-    filterLabel->setBuddy(cboFilter_);
+    filterLabel->setBuddy(filterBox_);
     model_ = new PreviewModel(this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblPregled"));
@@ -166,7 +166,7 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     previewLayout->setContentsMargins(0, 0, 0, 0);
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);
-    filterRow->addWidget(cboFilter_);
+    filterRow->addWidget(filterBox_);
     filterRow->addStretch(1);
     previewLayout->addLayout(filterRow);
     previewLayout->addWidget(table_);
@@ -177,20 +177,20 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
 
-    lblSummary_ = new QLabel(this);
-    lblSummary_->setObjectName(QStringLiteral("lblRedovi"));
-    cmdOdbieni_ = new QPushButton(QStringLiteral("Zacuvaj gi odbienite..."), this);
-    cmdOdbieni_->setObjectName(QStringLiteral("cmdOdbieni"));
-    cmdOdbieni_->setToolTip(QStringLiteral("Redovite so greski, vo CSV so kolona Greska, za da se popravat vo tabelata"));
-    cmdDodaj_ = new QPushButton(this);
-    cmdDodaj_->setObjectName(QStringLiteral("cmdDodaj"));
+    summaryLabel_ = new QLabel(this);
+    summaryLabel_->setObjectName(QStringLiteral("lblRedovi"));
+    rejectedButton_ = new QPushButton(QStringLiteral("Zacuvaj gi odbienite..."), this);
+    rejectedButton_->setObjectName(QStringLiteral("cmdOdbieni"));
+    rejectedButton_->setToolTip(QStringLiteral("Redovite so greski, vo CSV so kolona Greska, za da se popravat vo tabelata"));
+    appendButton_ = new QPushButton(this);
+    appendButton_->setObjectName(QStringLiteral("cmdDodaj"));
     auto* cmdZatvori = new QPushButton(QStringLiteral("Zatvori"), this);
     cmdZatvori->setObjectName(QStringLiteral("cmdZatvori"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(lblSummary_);
+    buttons->addWidget(summaryLabel_);
     buttons->addStretch(1);
-    buttons->addWidget(cmdOdbieni_);
-    buttons->addWidget(cmdDodaj_);
+    buttons->addWidget(rejectedButton_);
+    buttons->addWidget(appendButton_);
     buttons->addWidget(cmdZatvori);
 
     auto* layout = new QVBoxLayout(this);
@@ -201,15 +201,15 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     layout->addLayout(buttons);
     resize(1180, 700);
 
-    connect(cboSeparator_, &QComboBox::activated, this, [this] {
+    connect(separatorBox_, &QComboBox::activated, this, [this] {
         if (readSheet())
             chooseMapping();
     });
-    connect(cboEncoding_, &QComboBox::activated, this, [this] {
+    connect(encodingBox_, &QComboBox::activated, this, [this] {
         if (readSheet())
             chooseMapping();
     });
-    connect(chkHeader_, &QCheckBox::toggled, this, [this](bool header) {
+    connect(headerCheck_, &QCheckBox::toggled, this, [this](bool header) {
         import::Mapping mapping = mapping_->mapping();
         if (header && !sheet_.rows.empty() && sheet_.rows.front().unreadable.empty())
             mapping = import::mappingFromHeader(sheet_.rows.front());
@@ -218,7 +218,7 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
         mapping_->setMapping(mapping);
         replan();
     });
-    connect(chkAmounts_, &QCheckBox::toggled, this, &frmPrenos::replan);
+    connect(amountsCheck_, &QCheckBox::toggled, this, &frmPrenos::replan);
     connect(mapping_, &MappingEditor::changed, this, &frmPrenos::replan);
     // While a value is typed, the rows are checked again once the keys pause:
     // a large sheet takes a moment.
@@ -227,11 +227,11 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
     replanSoon_->setInterval(300);
     connect(replanSoon_, &QTimer::timeout, this, &frmPrenos::replan);
     connect(mapping_, &MappingEditor::valueTyped, replanSoon_, qOverload<>(&QTimer::start));
-    connect(cboFilter_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(filterBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
         model_->setFilter(index == 1 ? PreviewModel::Filter::FailedOnly : PreviewModel::Filter::All);
     });
-    connect(cmdDodaj_, &QPushButton::clicked, this, &frmPrenos::append);
-    connect(cmdOdbieni_, &QPushButton::clicked, this, &frmPrenos::saveRejected);
+    connect(appendButton_, &QPushButton::clicked, this, &frmPrenos::append);
+    connect(rejectedButton_, &QPushButton::clicked, this, &frmPrenos::saveRejected);
     connect(cmdZatvori, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -268,9 +268,9 @@ bool frmPrenos::open()
 import::TextSheetOptions frmPrenos::textOptions() const
 {
     import::TextSheetOptions options;
-    if (const int separator = cboSeparator_->currentData().toInt())
+    if (const int separator = separatorBox_->currentData().toInt())
         options.separator = static_cast<char>(separator);
-    options.encoding = static_cast<import::TextEncoding>(cboEncoding_->currentData().toInt());
+    options.encoding = static_cast<import::TextEncoding>(encodingBox_->currentData().toInt());
     return options;
 }
 
@@ -283,11 +283,11 @@ bool frmPrenos::readSheet()
     }
     sheet_ = std::move(read.sheet);
     const bool text = sheet_.kind == import::SheetKind::Text;
-    cboSeparator_->setEnabled(text);
-    cboEncoding_->setEnabled(text);
-    cboSeparator_->setItemText(0, text ? QStringLiteral("Avtomatski (") + separatorName(sheet_.separator) + ")"
+    separatorBox_->setEnabled(text);
+    encodingBox_->setEnabled(text);
+    separatorBox_->setItemText(0, text ? QStringLiteral("Avtomatski (") + separatorName(sheet_.separator) + ")"
                                        : QStringLiteral("Avtomatski"));
-    cboEncoding_->setItemText(0, text ? QStringLiteral("Avtomatski (") + encodingLabel(sheet_.encoding) + ")"
+    encodingBox_->setItemText(0, text ? QStringLiteral("Avtomatski (") + encodingLabel(sheet_.encoding) + ")"
                                       : QStringLiteral("Avtomatski"));
     return true;
 }
@@ -313,8 +313,8 @@ void frmPrenos::chooseMapping()
         if (mapping[field].kind == import::SourceKind::None && !value->empty())
             mapping[field] = {import::SourceKind::Fixed, -1, -1, windows1251ToUtf8(*value)};
 
-    const QSignalBlocker block(chkHeader_);
-    chkHeader_->setChecked(mapping.header);
+    const QSignalBlocker block(headerCheck_);
+    headerCheck_->setChecked(mapping.header);
     showColumns();
     mapping_->setMapping(mapping);
     replan();
@@ -325,7 +325,7 @@ void frmPrenos::showColumns()
     std::size_t count = 0;
     for (const import::SheetRow& row : sheet_.rows)
         count = std::max(count, row.cells.size());
-    const bool header = chkHeader_->isChecked() && !sheet_.rows.empty();
+    const bool header = headerCheck_->isChecked() && !sheet_.rows.empty();
     QStringList columns;
     for (std::size_t c = 0; c < count; ++c) {
         QString name = QString::fromStdString(import::columnName(static_cast<int>(c)));
@@ -343,9 +343,9 @@ void frmPrenos::replan()
 {
     replanSoon_->stop();
     import::Mapping mapping = mapping_->mapping();
-    mapping.header = chkHeader_->isChecked();
+    mapping.header = headerCheck_->isChecked();
     import::PlanOptions options;
-    options.normalise.amounts = chkAmounts_->isChecked() ? import::AmountUnit::FieldDigits : import::AmountUnit::Denari;
+    options.normalise.amounts = amountsCheck_->isChecked() ? import::AmountUnit::FieldDigits : import::AmountUnit::Denari;
     options.currentYear = currentTwoDigitYear(services().clock);
     model_->setPlan(nullptr);
     plan_ = import::planImport(sheet_, mapping, options, store_->rsCustomers.records());
@@ -355,10 +355,10 @@ void frmPrenos::replan()
 
 void frmPrenos::showCounts()
 {
-    lblSummary_->setText(QString::fromStdString(importSummary(plan_)));
-    cmdDodaj_->setText(QStringLiteral("Dodaj gi ispravnite (%1)").arg(plan_.good));
-    cmdDodaj_->setEnabled(plan_.good > 0);
-    cmdOdbieni_->setEnabled(plan_.failed > 0);
+    summaryLabel_->setText(QString::fromStdString(importSummary(plan_)));
+    appendButton_->setText(QStringLiteral("Dodaj gi ispravnite (%1)").arg(plan_.good));
+    appendButton_->setEnabled(plan_.good > 0);
+    rejectedButton_->setEnabled(plan_.failed > 0);
 }
 
 void frmPrenos::append()
@@ -424,7 +424,7 @@ void frmPrenos::remember()
 {
     import::Mapping mapping = mapping_->mapping();
     const import::RememberedMapping remembered =
-        import::remember(mapping, chkHeader_->isChecked() ? import::headerRow(sheet_) : nullptr);
+        import::remember(mapping, headerCheck_->isChecked() ? import::headerRow(sheet_) : nullptr);
     for (int i = 0; i < kFieldCount; ++i) {
         const std::string_view name = fieldName(fieldAt(i));
         settings_.setText(kSection, QString::fromLatin1(name.data(), name.size()),

@@ -70,17 +70,17 @@ private:
     bool reportWasMissing_ = false; // the store began a new file
     import::ImportPlan plan_;
 
-    QComboBox* cboSeparator_ = nullptr;
-    QComboBox* cboEncoding_ = nullptr;
-    QCheckBox* chkHeader_ = nullptr;
-    QCheckBox* chkAmounts_ = nullptr;
+    QComboBox* separatorBox_ = nullptr; // cboRazdelnik
+    QComboBox* encodingBox_ = nullptr; // cboKodiranje
+    QCheckBox* headerCheck_ = nullptr; // chkNaslov
+    QCheckBox* amountsCheck_ = nullptr; // chkIznos
     MappingEditor* mapping_ = nullptr;
-    QComboBox* cboFilter_ = nullptr;
-    QTableView* table_ = nullptr;
+    QComboBox* filterBox_ = nullptr; // cboPrikaz
+    QTableView* table_ = nullptr; // tblPregled
     PreviewModel* model_ = nullptr;
-    QLabel* lblSummary_ = nullptr;
-    QPushButton* cmdDodaj_ = nullptr;
-    QPushButton* cmdOdbieni_ = nullptr;
+    QLabel* summaryLabel_ = nullptr; // lblRedovi
+    QPushButton* appendButton_ = nullptr; // cmdDodaj
+    QPushButton* rejectedButton_ = nullptr; // cmdOdbieni
     QTimer* replanSoon_ = nullptr;
 };
 
