@@ -65,7 +65,7 @@ private:
     // the review command's dialog starts. Each screen keeps its own file.
     std::string lastReport_;
     std::string lastSheet_; // the sheet the import command opened last
-    QLabel* statusLabel_ = nullptr;
+    QLabel* statusLabel_ = nullptr; // lblStatusText
     QPointer<Screen> statusFrom_;
     QLabel* dateLabel_ = nullptr;
     QLabel* timeLabel_ = nullptr;
