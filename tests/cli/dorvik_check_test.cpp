@@ -50,17 +50,24 @@ pid_t startTool(const std::vector<std::string>& paths, const Environment& env, i
     for (const std::string& path : paths)
         argv.push_back(const_cast<char*>(path.c_str()));
     argv.push_back(nullptr);
+    // The signals wait until the child has set what it ignores: a signal
+    // sent at once must not find it between fork and SIG_IGN.
+    sigset_t held, before;
+    sigemptyset(&held);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&held, signal);
+    sigprocmask(SIG_BLOCK, &held, &before);
     const pid_t pid = fork();
     if (pid == 0) {
         // As from a terminal, whatever this test inherited (nohup, a
         // background job's ignored SIGINT).
         for (const int signal : {SIGINT, SIGTERM, SIGHUP})
             std::signal(signal, SIG_DFL);
+        if (ignored)
+            std::signal(ignored, SIG_IGN);
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
-        if (ignored)
-            std::signal(ignored, SIG_IGN);
         for (const auto& [name, value] : env)
             setenv(name.c_str(), value.c_str(), 1);
         const int null = open("/dev/null", O_WRONLY);
@@ -69,6 +76,7 @@ pid_t startTool(const std::vector<std::string>& paths, const Environment& env, i
         execv(DORVIK_CHECK_PROGRAM, argv.data());
         _exit(127);
     }
+    sigprocmask(SIG_SETMASK, &before, nullptr);
     return pid;
 }
 
