@@ -1,20 +1,24 @@
 // dorvik-import: adds the rows of a payroll sheet to a report file from the
 // command line, on the same import as the program's window, with no toolkit.
 #include "cli/batch_boxes.h"
+#include "cli/usage.h"
 #include "data/customer_data_source.h"
 #include "import/append_rows.h"
 #include "import/header_names.h"
 #include "import/rejected_rows.h"
 #include "import/sheet_file.h"
 #include "platform/clock.h"
+#include "platform/error_text.h"
 #include "platform/posix_file_system.h"
 #include "version.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -26,34 +30,46 @@ constexpr int kAllAppended = 0;
 constexpr int kSomeFailed = 1;
 constexpr int kTrouble = 2;
 
-constexpr const char* kUsage =
-    "Usage: dorvik-import [OPTIONS] SHEET REPORT\n"
-    "Adds the rows of a payroll sheet (CSV or TAB-separated text, .xlsx or .ods) to the\n"
-    "report file REPORT, one report per row, each checked as the entry screen checks a\n"
-    "typed report. A row equal to a report the file already holds is not added again.\n"
-    "A missing REPORT is created. By default nothing is added when any row fails.\n"
+// In the words every tool uses (cli/usage.h).
+const std::string kUsage = std::string(cli::kUsageWord) + " dorvik-import [OPCII] TABELA DATOTEKA\n"
+    "Gi dodava redovite od tabelata so plati TABELA (CSV ili tekst so TAB, .xlsx ili\n"
+    ".ods) vo datotekata so prijavi DATOTEKA, po edna prijava za sekoj red, i go\n"
+    "kontrolira sekoj red kako sto ekranot za vnes ja kontrolira vnesenata prijava.\n"
+    "Red ednakov na prijava sto datotekata vekje ja ima ne se dodava povtorno.\n"
+    "DATOTEKA sto ja nema se sozdava. Koga nekoj red ima greska, nisto ne se dodava\n"
+    "(osven so --skip-bad).\n"
     "\n"
-    "Columns are found by their headers (field names such as MaticenBroj, or titles such\n"
-    "as EMBG, Ime i prezime, Casovi, Iznos); Mesec, when no column gives it, is worked\n"
-    "out from PeriodOd and PeriodDo.\n"
+    "Kolonite se naogjaat po nivnite naslovi (iminja na polinja kako MaticenBroj ili\n"
+    "naslovi kako EMBG, Ime i prezime, Casovi, Iznos); Mesec, koga nitu edna kolona\n"
+    "ne go dava, se presmetuva od PeriodOd i PeriodDo.\n"
     "\n"
-    "  --set FIELD=VALUE        every row takes VALUE for FIELD (Godina=03, Firma=...)\n"
-    "  --column FIELD=HEADER    FIELD from the column with this header, or this column\n"
-    "                           letter (A, B, ..., AA); ImePrezime=SURNAME+NAME joins two\n"
-    "  --separator SEP          the separator of a text sheet: ';', ',' or tab\n"
-    "  --encoding ENC           the encoding of a text sheet: utf-8, utf-16le, utf-16be,\n"
-    "                           windows-1251 (found out by default)\n"
-    "  --amounts denari|field   Denari in the sheet are denari with deni (the default),\n"
-    "                           or the field's nine digits as they stand\n"
-    "  --rejected FILE          write the failing rows to FILE as CSV, with a column Greska\n"
-    "  --skip-bad               add the good rows even when some rows fail\n"
-    "  --dry-run                check and report, but change no report file\n"
-    "  --help                   print this help and exit\n"
-    "  --version                print the version and exit\n"
+    "  --set POLE=VREDNOST     Ja vnesuva VREDNOST vo POLE na sekoj red (Godina=03,\n"
+    "                          Firma=...).\n"
+    "  --column POLE=NASLOV    Go zema POLE od kolonata so toj naslov ili so taa\n"
+    "                          bukva (A, B, ..., AA); ImePrezime=PREZIME+IME spojuva\n"
+    "                          dve koloni.\n"
+    "  --separator ZNAK        Go zadava razdelnikot na tekstualna tabela: ';', ','\n"
+    "                          ili tab.\n"
+    "  --encoding KODIRANJE    Go zadava kodiranjeto na tekstualna tabela: utf-8,\n"
+    "                          utf-16le, utf-16be ili windows-1251 (inaku se\n"
+    "                          prepoznava samo).\n"
+    "  --amounts denari|field  Kazuva dali iznosite vo tabelata se denari so deni\n"
+    "                          (denari, sto vazi ako ne se kaze) ili devette cifri\n"
+    "                          na poleto kako sto se (field).\n"
+    "  --rejected DATOTEKA     Gi zapisuva redovite so greski vo DATOTEKA kako CSV,\n"
+    "                          so kolona Greska.\n"
+    "  --skip-bad              Gi dodava ispravnite redovi i koga nekoi redovi imaat\n"
+    "                          greski.\n"
+    "  --dry-run               Gi kontrolira redovite i izvestuva, no ne menuva\n"
+    "                          nitu edna datoteka so prijavi.\n"
+    + cli::helpAndVersionOptions(26) +
     "\n"
-    "Each failing row is a line on standard error: red N: FIELD 'VALUE': reason.\n"
-    "Exit status: 0 when every row was added (or would be, with --dry-run), 1 when a row\n"
-    "failed, 2 when a file could not be read or written or the options are wrong.\n";
+    "Za sekoj red so greski se pecati eden red na standardnata greska:\n"
+    "red N: POLE 'VREDNOST': pricina.\n"
+    "\n"
+    "Izlezen status: 0 koga site redovi se dodadeni (ili bi bile, so --dry-run), 1\n"
+    "koga nekoj red ima greska, 2 koga nekoja datoteka ne mozela da se procita ili\n"
+    "zapise ili opciite se pogresni.\n";
 
 struct Options {
     std::string sheet;
@@ -102,6 +118,9 @@ std::optional<std::pair<Field, std::string>> fieldAssignment(const std::string& 
     return std::make_pair(*field, text.substr(equals + 1));
 }
 
+constexpr std::string_view kValueOptions[] = {"--set", "--column", "--separator", "--encoding", "--amounts",
+                                              "--rejected"};
+
 // Parses the command line; false (having said why) when it is wrong.
 bool parse(int argc, char** argv, Options& options, int& exitNow)
 {
@@ -118,12 +137,12 @@ bool parse(int argc, char** argv, Options& options, int& exitNow)
             optionsEnded = true;
             continue;
         }
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+        if (cli::isHelpOption(arg)) {
+            std::fputs(kUsage.c_str(), stdout);
             exitNow = kAllAppended;
             return true;
         }
-        if (arg == "--version") {
+        if (cli::isVersionOption(arg)) {
             std::printf("dorvik-import %s\n", kVersion);
             exitNow = kAllAppended;
             return true;
@@ -139,20 +158,25 @@ bool parse(int argc, char** argv, Options& options, int& exitNow)
         // The options that take a value, as "--name VALUE" or "--name=VALUE".
         std::string value;
         const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (std::find(std::begin(kValueOptions), std::end(kValueOptions), name) == std::end(kValueOptions)) {
+            complain(cli::unknownOption(name));
+            return false;
+        }
         if (equals != std::string::npos) {
             value = arg.substr(equals + 1);
             arg.resize(equals);
         } else if (i + 1 < argc) {
             value = argv[++i];
         } else {
-            complain("the option " + arg + " needs a value");
+            complain("opcijata " + arg + " bara vrednost");
             return false;
         }
         if (arg == "--set" || arg == "--column") {
             const auto assignment = fieldAssignment(value);
             if (!assignment) {
-                complain("'" + value + "' is not FIELD=" + (arg == "--set" ? "VALUE" : "HEADER")
-                         + " with one of the fields Godina, LicenBroj, ..., SifraStaz");
+                complain("'" + value + "' ne e POLE=" + (arg == "--set" ? "VREDNOST" : "NASLOV")
+                         + " so edno od polinjata Godina, LicenBroj, ..., SifraStaz");
                 return false;
             }
             (arg == "--set" ? options.values : options.columns).push_back(*assignment);
@@ -160,32 +184,29 @@ bool parse(int argc, char** argv, Options& options, int& exitNow)
             if (value == "tab" || value == "TAB" || value == "\\t")
                 value = "\t";
             if (value.size() != 1) {
-                complain("the separator must be one character (or tab): '" + value + "'");
+                complain("razdelnikot mora da bide eden znak (ili tab): '" + value + "'");
                 return false;
             }
             options.text.separator = value[0];
         } else if (arg == "--encoding") {
             const auto encoding = encodingFromName(value);
             if (!encoding) {
-                complain("unknown encoding '" + value + "' (utf-8, utf-16le, utf-16be, windows-1251)");
+                complain("nepoznato kodiranje '" + value + "' (utf-8, utf-16le, utf-16be, windows-1251)");
                 return false;
             }
             options.text.encoding = *encoding;
         } else if (arg == "--amounts") {
             if (value != "denari" && value != "field") {
-                complain("--amounts takes denari or field, not '" + value + "'");
+                complain("--amounts bara denari ili field, a ne '" + value + "'");
                 return false;
             }
             options.normalise.amounts = value == "field" ? AmountUnit::FieldDigits : AmountUnit::Denari;
-        } else if (arg == "--rejected") {
-            options.rejected = value;
         } else {
-            complain("unknown option " + arg);
-            return false;
+            options.rejected = value;
         }
     }
     if (paths.size() != 2) {
-        complain("a SHEET and a REPORT are needed");
+        complain("potrebni se TABELA i DATOTEKA");
         return false;
     }
     options.sheet = paths[0];
@@ -216,7 +237,7 @@ bool applyOptions(const Options& options, const Sheet& sheet, Mapping& mapping)
         const auto second =
             plus == std::string::npos ? std::optional<int>(-1) : namedColumn(header, name.substr(plus + 1));
         if (!first || !second) {
-            complain(options.sheet + ": no column '" + name + "' for " + std::string(fieldName(field)));
+            complain(options.sheet + ": nema kolona '" + name + "' za " + std::string(fieldName(field)));
             return false;
         }
         source.column = *first;
@@ -298,14 +319,14 @@ int main(int argc, char** argv)
     Options options;
     int exitNow = -1;
     if (!parse(argc, argv, options, exitNow)) {
-        std::fputs(kUsage, stderr);
+        std::fputs(kUsage.c_str(), stderr);
         return kTrouble;
     }
     if (exitNow >= 0)
         return exitNow;
     const int status = run(options);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "dorvik-import: standard output: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "dorvik-import: standardniot izlez: %s\n", describeSystemError(errno).c_str());
         return kTrouble;
     }
     return status;

@@ -37,7 +37,7 @@ const std::string kUsage = std::string(cli::kUsageWord) + " dorvik-check [-v] DA
     "\n"
     "  -v, --verbose  Ja pecati i sekoja poraka od kontrolata, po edna vo red:\n"
     "                 naslov, TAB, tekst.\n"
-    + cli::kHelpOption + cli::kVersionOption +
+    + cli::helpAndVersionOptions() +
     "\n"
     "Linija sto ne e prijava (so dolzina razlicna od 147) i kraj na linija razlicen od\n"
     "CR LF ja pravat kontrolata neuspesna i se navedeni vo listata po liniite na\n"

@@ -15,14 +15,29 @@
 //   "TOOL: nepoznata opcija X", then the help, status 2.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace dorvik::cli {
 
 inline constexpr const char* kUsageWord = "Upotreba:";
-inline constexpr const char* kHelpOption = "  -h, --help     Ja pecati ovaa pomos i zavrsuva.\n";
-inline constexpr const char* kVersionOption = "  -V, --version  Ja pecati verzijata i zavrsuva.\n";
+
+// The help's lines of -h and -V, their descriptions starting at the column
+// where the tool's other options' descriptions start.
+inline std::string helpAndVersionOptions(std::size_t column = 17)
+{
+    std::string lines;
+    for (const auto& [option, description] :
+         {std::pair<std::string_view, std::string_view>{"-h, --help", "Ja pecati ovaa pomos i zavrsuva."},
+          {"-V, --version", "Ja pecati verzijata i zavrsuva."}}) {
+        std::string line = "  " + std::string(option);
+        line.resize(std::max(column, line.size() + 1), ' ');
+        lines += line + std::string(description) + "\n";
+    }
+    return lines;
+}
 
 inline bool isHelpOption(std::string_view arg) { return arg == "-h" || arg == "--help"; }
 inline bool isVersionOption(std::string_view arg) { return arg == "-V" || arg == "--version"; }

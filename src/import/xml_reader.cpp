@@ -1,9 +1,11 @@
 #include "import/xml_reader.h"
 
 #include "import/zip_archive.h"
+#include "platform/error_text.h"
 
 #include <expat.h>
 
+#include <cerrno>
 #include <memory>
 
 namespace dorvik::import {
@@ -46,6 +48,27 @@ void XMLCALL onDoctype(void* data, const XML_Char*, const XML_Char*, const XML_C
     auto* reading = static_cast<Reading*>(data);
     reading->doctype = true;
     XML_StopParser(reading->parser, XML_FALSE);
+}
+
+// What is wrong with a workbook's part, in the program's words.
+std::string describeXmlError(XML_Error error)
+{
+    switch (error) {
+    case XML_ERROR_NO_MEMORY: return describeSystemError(ENOMEM);
+    case XML_ERROR_NO_ELEMENTS: return "delot e prazen";
+    case XML_ERROR_UNCLOSED_TOKEN:
+    case XML_ERROR_PARTIAL_CHAR:
+    case XML_ERROR_UNCLOSED_CDATA_SECTION: return "delot e presecen";
+    case XML_ERROR_TAG_MISMATCH: return "oznakite ne se sovpagjaat";
+    case XML_ERROR_INVALID_TOKEN:
+    case XML_ERROR_SYNTAX:
+    case XML_ERROR_JUNK_AFTER_DOC_ELEMENT:
+    case XML_ERROR_DUPLICATE_ATTRIBUTE: return "ne e ispraven XML";
+    case XML_ERROR_UNKNOWN_ENCODING:
+    case XML_ERROR_INCORRECT_ENCODING: return "nepoznato ili pogresno kodiranje";
+    case XML_ERROR_UNDEFINED_ENTITY: return "nepoznat entitet";
+    default: return describeOtherFailure(XML_ErrorString(error));
+    }
 }
 
 } // namespace
@@ -93,7 +116,7 @@ std::string readXml(ZipArchive& archive, const std::string& entry, XmlHandler& h
         return "Tabelata ima deklaracija na tip na dokument (" + entry + ") i ne se cita.";
     return "Tabelata e ostetena (" + entry + ", red "
            + std::to_string(XML_GetCurrentLineNumber(parser.get())) + "): "
-           + XML_ErrorString(XML_GetErrorCode(parser.get())) + ".";
+           + describeXmlError(XML_GetErrorCode(parser.get())) + ".";
 }
 
 } // namespace dorvik::import

@@ -34,6 +34,7 @@ public:
 
 private:
     struct zip* zip_ = nullptr;
+    std::string openFailure_; // why the bytes would not open as a zip
     std::uint64_t maxUnpacked_;
     std::uint64_t unpacked_ = 0;
 };

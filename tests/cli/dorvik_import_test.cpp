@@ -99,14 +99,14 @@ TEST(DorvikImport, WrongOptionsAndUnreadableFilesExitTwo)
         std::string args;
         std::string err; // a line of it
     } cases[] = {
-        {"plata.csv", "dorvik-import: a SHEET and a REPORT are needed"},
-        {"--set Plata=1 plata.csv P.TXT", "dorvik-import: 'Plata=1' is not FIELD=VALUE with one of the fields Godina, LicenBroj, ..., SifraStaz"},
-        {"--separator ab plata.csv P.TXT", "dorvik-import: the separator must be one character (or tab): 'ab'"},
-        {"--encoding latin1 plata.csv P.TXT", "dorvik-import: unknown encoding 'latin1' (utf-8, utf-16le, utf-16be, windows-1251)"},
-        {"--amounts deni plata.csv P.TXT", "dorvik-import: --amounts takes denari or field, not 'deni'"},
-        {"--rejected", "dorvik-import: the option --rejected needs a value"},
-        {"--bogus plata.csv P.TXT", "dorvik-import: unknown option --bogus"},
-        {"--column Denari=Bruto plata.csv P.TXT", "dorvik-import: plata.csv: no column 'Bruto' for Denari"},
+        {"plata.csv", "dorvik-import: potrebni se TABELA i DATOTEKA\nUpotreba: dorvik-import"},
+        {"--set Plata=1 plata.csv P.TXT", "dorvik-import: 'Plata=1' ne e POLE=VREDNOST so edno od polinjata Godina, LicenBroj, ..., SifraStaz"},
+        {"--separator ab plata.csv P.TXT", "dorvik-import: razdelnikot mora da bide eden znak (ili tab): 'ab'"},
+        {"--encoding latin1 plata.csv P.TXT", "dorvik-import: nepoznato kodiranje 'latin1' (utf-8, utf-16le, utf-16be, windows-1251)"},
+        {"--amounts deni plata.csv P.TXT", "dorvik-import: --amounts bara denari ili field, a ne 'deni'"},
+        {"--rejected", "dorvik-import: opcijata --rejected bara vrednost"},
+        {"plata.csv P.TXT --bogus", "dorvik-import: nepoznata opcija --bogus\nUpotreba: dorvik-import"},
+        {"--column Denari=Bruto plata.csv P.TXT", "dorvik-import: plata.csv: nema kolona 'Bruto' za Denari"},
         {"nema.csv P.TXT", "dorvik-import: nema.csv: takva datoteka ili papka ne postoi"},
         {"stara.xls P.TXT", "dorvik-import: stara.xls: Ova e tabela vo star format. Zacuvajte ja kako CSV ili .xlsx."},
         {kSet + "plata.csv LOS.TXT", "dorvik-import: LOS.TXT: Datotekata ne e procitana celosno i nemoze da se snimi."},
@@ -120,5 +120,9 @@ TEST(DorvikImport, WrongOptionsAndUnreadableFilesExitTwo)
         EXPECT_NE(("\n" + run.err).find("\n" + c.err), std::string::npos) << run.err;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("P.TXT")));
-    EXPECT_EQ(runImport(dir, "--help").out.substr(0, 40), "Usage: dorvik-import [OPTIONS] SHEET REP");
+    for (const char* help : {"--help", "-h"})
+        EXPECT_TRUE(runImport(dir, help).out.starts_with("Upotreba: dorvik-import [OPCII] TABELA DATOTEKA\nGi"))
+            << help;
+    for (const char* version : {"--version", "-V"})
+        EXPECT_EQ(runImport(dir, version).out, "dorvik-import 1.0.0\n") << version;
 }

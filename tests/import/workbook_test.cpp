@@ -181,9 +181,15 @@ TEST(Workbook, WhatIsRefusedAndWhy)
         {zipOf({{"content.xml", "<!DOCTYPE x [<!ENTITY a 'aaaa'>]><x>&a;</x>"}}), "x.ods",
          "Tabelata ima deklaracija na tip na dokument (content.xml) i ne se cita."},
         {zipOf({{"content.xml", "<a>\n<b></a>"}}), "x.ods",
-         "Tabelata e ostetena (content.xml, red 2): mismatched tag."},
+         "Tabelata e ostetena (content.xml, red 2): oznakite ne se sovpagjaat."},
+        {[] {
+             std::string bytes = zipOf({{"content.xml", "<x/>"}});
+             bytes[bytes.find("PK\x01\x02") + 16] ^= 1; // the entry's CRC
+             return bytes;
+         }(),
+         "x.ods", "Tabelata ne moze da se raspakuva: ostetena e."},
         {xlsx("<x:row><x:c><x:v>1</x:v></x:c>"), "x.xlsx",
-         "Tabelata e ostetena (xl/worksheets/prv.xml, red 1): mismatched tag."},
+         "Tabelata e ostetena (xl/worksheets/prv.xml, red 1): oznakite ne se sovpagjaat."},
         {zipOf({{"xl/workbook.xml", "<workbook/>"}}), "x.xlsx", "Vo tabelata nedostasuva xl/worksheets/sheet1.xml."},
     };
     for (const Case& c : cases) {
