@@ -60,7 +60,7 @@ const std::string kUsage = std::string(cli::kUsageWord) + " dorvik-import [OPCII
     "                          so kolona Greska.\n"
     "  --skip-bad              Gi dodava ispravnite redovi i koga nekoi redovi imaat\n"
     "                          greski.\n"
-    "  --dry-run               Gi kontrolira redovite i izvestuva, no ne menuva\n"
+    "  --dry-run               Samo gi kontrolira redovite i izvestuva; ne menuva\n"
     "                          nitu edna datoteka so prijavi.\n"
     + cli::helpAndVersionOptions(26) +
     "\n"
