@@ -144,7 +144,7 @@ std::string QtUserBoxes::chooseFile(const FileDialogRequest& request, bool savin
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     const QString name = request.initialName.empty()
-                             ? lastFileName_
+                             ? (request.filter == lastFilter_ ? lastFileName_ : QString())
                              : QFile::decodeName(QByteArray::fromStdString(request.initialName));
     if (!name.isEmpty())
         dialog.selectFile(name);
@@ -153,6 +153,7 @@ std::string QtUserBoxes::chooseFile(const FileDialogRequest& request, bool savin
     const QString chosen = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(chosen).absolutePath();
     lastFileName_ = QFileInfo(chosen).fileName();
+    lastFilter_ = request.filter;
     return QFile::encodeName(QFileInfo(chosen).absoluteFilePath()).toStdString();
 }
 

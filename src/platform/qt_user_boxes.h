@@ -22,9 +22,12 @@ private:
     std::string chooseFile(const FileDialogRequest& request, bool saving);
 
     // Where the file dialog was left (folder) and the name last chosen in
-    // it, kept between uses.
+    // it, kept between uses; the name is offered again only for the same
+    // kind of file (the same filter), so that the dialog for a sheet does
+    // not offer the report file chosen just before.
     QString lastFolder_;
     QString lastFileName_;
+    std::string lastFilter_;
 };
 
 // The one process-wide instance the screens use outside of tests.

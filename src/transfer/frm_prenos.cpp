@@ -245,7 +245,7 @@ bool frmPrenos::open()
 {
     const import::SheetFile file = import::loadSheetFile(services().files, sheetPath_);
     if (!file.error.empty()) {
-        tell(services().boxes, file.error);
+        tell(services().boxes, namedFailure(sheetPath_, file.error));
         return false;
     }
     sheetBytes_ = file.bytes;
@@ -417,7 +417,7 @@ void frmPrenos::saveRejected()
     if (path.empty())
         return;
     if (const auto error = writeWhole(services().files, path, import::rejectedRowsCsv(sheet_, plan_)))
-        tell(services().boxes, *error);
+        tell(services().boxes, namedFailure(path, *error));
 }
 
 void frmPrenos::remember()

@@ -176,6 +176,11 @@ TEST_F(TransferWindow, TheRejectedRowsGoWhereTheUserSays)
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "\xEF\xBB\xBFLicen broj;EMBG;Prezime;Ime;Period od;Period do;Casovi;Iznos;Greska");
     EXPECT_EQ(lines[2], "1111111181;1206881450039;Vtora;Ana;1.1.2026;31.12.2026;2088;-5;Denari '-5': negativen broj");
+    // A failure names the file.
+    files.readOnlyPath = "/b/ro.csv";
+    boxes.answerFile("/b/ro.csv");
+    button("cmdOdbieni")->click();
+    EXPECT_EQ(boxes.texts().back().rfind("/b/ro.csv: ", 0), 0u) << boxes.texts().back();
 }
 
 TEST_F(TransferWindow, TheMappingIsRememberedByHeaderWhereverTheColumnMoves)
@@ -253,6 +258,11 @@ TEST_F(TransferTest, ASheetOrAReportThatCannotBeUsedOpensNoWindow)
     files.files[kReportPath] = fileOf(records(1));
     EXPECT_FALSE(open(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)));
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Ova e tabela vo star format. Zacuvajte ja kako CSV ili .xlsx."});
+    boxes.clear();
+    files.failReadAfterBlocks = 0;
+    EXPECT_FALSE(open(kSheet));
+    EXPECT_EQ(boxes.texts().back(), std::string(kSheetPath) + ": " + files.readError);
+    files.failReadAfterBlocks = -1;
     boxes.clear();
     files.files[kReportPath] = "kratok\r\n"; // not one record
     EXPECT_FALSE(open(kSheet));
