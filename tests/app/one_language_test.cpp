@@ -40,6 +40,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -417,6 +418,9 @@ class ProgramLanguage : public ::testing::Environment {
 public:
     void SetUp() override
     {
+        // Settings of the walk's own, apart from the screen tests that run beside it.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(settingsFolder_.path().string()));
         ASSERT_TRUE(installProgramLanguage());
         untranslated = new UntranslatedTexts;
         ASSERT_TRUE(untranslated->loaded());
@@ -427,6 +431,9 @@ public:
         QCoreApplication::removeTranslator(untranslated);
         delete untranslated;
     }
+
+private:
+    TempDir settingsFolder_;
 };
 
 const auto* const kProgramLanguage = ::testing::AddGlobalTestEnvironment(new ProgramLanguage);
