@@ -104,8 +104,9 @@ frmPrenos::frmPrenos(AppServices services, SettingsStore& settings, const Report
         encodingBox_->addItem(encodingLabel(e), static_cast<int>(e));
     headerCheck_ = new QCheckBox(QStringLiteral("Prviot red e naslov na kolonite"), this);
     headerCheck_->setObjectName(QStringLiteral("chkNaslov"));
-    amountsCheck_ = new QCheckBox(QStringLiteral("Iznosot vo tabelata e kako vo poleto (9 cifri, so deni)"), this);
+    amountsCheck_ = new QCheckBox(QStringLiteral("iznosot vo tabelata e kako vo poleto"), this);
     amountsCheck_->setObjectName(QStringLiteral("chkIznos"));
+    amountsCheck_->setToolTip(QStringLiteral("Iznosite se 9 cifri kako vo prijavata: denari i dve cifri deni"));
 
     auto* separatorLabel = new QLabel(QStringLiteral("&Razdelnik:"), this);
     separatorLabel->setBuddy(separatorBox_);
