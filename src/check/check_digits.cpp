@@ -72,8 +72,7 @@ std::optional<int> expectedMod10(std::string_view number)
         // The digits of a two-digit product are added: 1 + (product - 10).
         sum += product >= 10 ? product - 9 : product;
     }
-    const int r = sum % 10;
-    return r == 0 ? 0 : 10 - r;
+    return mod10CheckDigit(sum);
 }
 
 std::optional<int> expectedMod11(std::string_view number, std::string_view kind)
@@ -91,14 +90,7 @@ std::optional<int> expectedMod11(std::string_view number, std::string_view kind)
 #pragma GCC unroll 16
     for (std::size_t position = 0; position < places; ++position)
         sum += (last[-static_cast<std::ptrdiff_t>(position)] - '0') * weights[position];
-    int e = sum > 0 ? 11 - sum % 11 : 0;
-    // The value that cannot be a digit differs by kind: "LB" folds 10 to 0
-    // and keeps 11, "MB" folds 11 to 0 and keeps 10.
-    if (lb && e == 10)
-        e = 0;
-    if (!lb && e == 11)
-        e = 0;
-    return e;
+    return mod11CheckDigit(sum, lb ? kMod11FoldedLb : kMod11FoldedMb);
 }
 
 bool KontrolaMod10(const CheckDigitContext& context, std::string_view number,

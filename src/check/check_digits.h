@@ -5,6 +5,7 @@
 #include "check/checked_screen.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,6 +24,33 @@ inline constexpr std::int16_t kFaultMbMod11 = 4;
 inline constexpr std::array<int, 10> kMod10Weights = {0, 2, 1, 2, 1, 2, 1, 2, 1, 2};
 inline constexpr std::array<int, 13> kMod11WeightsLb = {0, 0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6};
 inline constexpr std::array<int, 13> kMod11WeightsMb = {0, 2, 3, 4, 5, 6, 7, 2, 3, 4, 5, 6, 7};
+
+// The personal number is tested twice: as "0" and its first nine digits
+// (modulus 10), then as "000" and all ten (modulus 11).
+inline constexpr std::string_view kLbMod10Zeros = "0";
+inline constexpr std::size_t kLbMod10Digits = 9;
+inline constexpr std::string_view kLbMod11Zeros = "000";
+
+// The final step of each modulus, from the weighted sum of the digits to the
+// check digit it asks for; written once for the routines below and for the
+// check run's fast path. Modulus 10 (each two-digit product counted as the
+// sum of its digits):
+constexpr int mod10CheckDigit(int sum)
+{
+    const int r = sum % 10;
+    return r == 0 ? 0 : 10 - r;
+}
+
+// Modulus 11: 11 - sum % 11 (0 for a sum of 0), where one of the two values
+// that cannot be a digit counts as 0 and the other stays and matches no
+// digit: the personal number folds 10, the master number folds 11.
+inline constexpr int kMod11FoldedLb = 10;
+inline constexpr int kMod11FoldedMb = 11;
+constexpr int mod11CheckDigit(int sum, int folded)
+{
+    const int e = sum > 0 ? 11 - sum % 11 : 0;
+    return e == folded ? 0 : e;
+}
 
 // The pure arithmetic. Each returns the expected check digit for the number
 // (the digit in its last place is the one tested, never weighted), or nothing

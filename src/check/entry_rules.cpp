@@ -28,13 +28,12 @@ IdentifierVerdict checkIdentifier(Field field, std::string_view number,
     case Field::LicenBroj: {
         if (number == "0000000000")
             return IdentifierVerdict::Passes;
-        // "0" and the first nine characters, then "000" and all ten.
-        std::string luhnText = "0";
-        luhnText.append(number.substr(0, 9));
+        std::string luhnText(kLbMod10Zeros);
+        luhnText.append(number.substr(0, kLbMod10Digits));
         digits = KontrolaMod10(context, luhnText, "LB", faultCode);
         if (faultCode == kFaultLbMod10)
             return IdentifierVerdict::Fails;
-        std::string mod11Text = "000";
+        std::string mod11Text(kLbMod11Zeros);
         mod11Text.append(number);
         digits = KontrolaMod11(context, mod11Text, "LB", faultCode) && digits;
         if (faultCode == kFaultLbMod11)

@@ -251,7 +251,7 @@ bool FieldRules::personalNumber()
         return true;
     if (!numeric(lb))
         return false;
-    if (!KontrolaMod10(digits_, prefixed("0", lb.substr(0, 9)), "LB", state_->faultCode))
+    if (!KontrolaMod10(digits_, prefixed(kLbMod10Zeros, lb.substr(0, kLbMod10Digits)), "LB", state_->faultCode))
         return notDigits(lb);
     if (state_->faultCode == kFaultLbMod10)
         appendShown(Field::LicenBroj, kPersonalNumberMod10Column);
@@ -260,7 +260,7 @@ bool FieldRules::personalNumber()
     // also the text the numeric test saw.
     const std::string_view again = read(Field::LicenBroj);
     if (personalNumberPresent(again)) {
-        if (!KontrolaMod11(digits_, prefixed("000", again), "LB", state_->faultCode))
+        if (!KontrolaMod11(digits_, prefixed(kLbMod11Zeros, again), "LB", state_->faultCode))
             return notDigits(again);
         if (state_->faultCode == kFaultLbMod11)
             appendShown(Field::LicenBroj, kPersonalNumberMod11Column);

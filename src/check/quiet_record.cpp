@@ -58,14 +58,14 @@ struct Weights16 {
 };
 
 template <std::size_t N>
-constexpr Weights16 overBytes(const std::array<int, N>& byPosition, int width, int zeros,
-                              bool addDigitsOfProducts)
+constexpr Weights16 overBytes(const std::array<int, N>& byPosition, std::size_t width,
+                              std::size_t zeros, bool addDigitsOfProducts)
 {
     Weights16 w{};
-    if (zeros + width != static_cast<int>(N))
+    if (zeros + width != N)
         throw "every weighted place must be filled"; // stops the compilation
-    for (int k = 0; k < width; ++k) {
-        const int position = width - 1 - k;
+    for (std::size_t k = 0; k < width; ++k) {
+        const std::size_t position = width - 1 - k;
         w.weight[k] = static_cast<std::int16_t>(byPosition[position]);
         if (addDigitsOfProducts && byPosition[position] == 2)
             w.carry[k] = 9;
@@ -75,8 +75,9 @@ constexpr Weights16 overBytes(const std::array<int, N>& byPosition, int width, i
 
 // The personal number "0" + its first nine digits (the tenth ignored), and
 // "000" + all ten; the master number; the registration number.
-constexpr Weights16 kLbMod10 = overBytes(kMod10Weights, 9, 1, true);
-constexpr Weights16 kLbMod11 = overBytes(kMod11WeightsLb, 10, 3, false);
+constexpr Weights16 kLbMod10 =
+    overBytes(kMod10Weights, kLbMod10Digits, kLbMod10Zeros.size(), true);
+constexpr Weights16 kLbMod11 = overBytes(kMod11WeightsLb, 10, kLbMod11Zeros.size(), false);
 constexpr Weights16 kMbMod11 = overBytes(kMod11WeightsMb, 13, 0, false);
 constexpr Weights16 kRbMod10 = overBytes(kMod10Weights, 10, 0, true);
 
@@ -115,21 +116,6 @@ int weightedSum(const char* p, const Weights16& w)
 #endif
 }
 
-bool mod10Holds(int sum, char checkDigit)
-{
-    const int r = sum % 10;
-    return (r == 0 ? 0 : 10 - r) == checkDigit - '0';
-}
-
-// "LB" folds 10 to 0, "MB" folds 11 to 0 (see expectedMod11).
-bool mod11Holds(int sum, char checkDigit, int folded)
-{
-    int e = sum > 0 ? 11 - sum % 11 : 0;
-    if (e == folded)
-        e = 0;
-    return e == checkDigit - '0';
-}
-
 // Rules 5 and 6 in digits: not "0000", day at most 31, month at most 12.
 bool plainPeriod(const LineField& period)
 {
@@ -149,17 +135,19 @@ bool isQuietRecord(std::string_view line, std::string_view currentYear)
     // Rule 1: a personal number that is missing, or two check digits that hold.
     const LineField lb = fieldOf(line, Field::LicenBroj);
     if (!lb.all('0') && !lb.all(' ')) {
-        if (!lb.digits() || !mod10Holds(weightedSum(lb.at, kLbMod10), lb.at[8])
-            || !mod11Holds(weightedSum(lb.at, kLbMod11), lb.at[9], 10))
+        if (!lb.digits() || mod10CheckDigit(weightedSum(lb.at, kLbMod10)) != lb.at[8] - '0'
+            || mod11CheckDigit(weightedSum(lb.at, kLbMod11), kMod11FoldedLb) != lb.at[9] - '0')
             return false;
     }
 
     // Rules 2 and 3.
     const LineField mb = fieldOf(line, Field::MaticenBroj);
-    if (!mb.digits() || mb.all('0') || !mod11Holds(weightedSum(mb.at, kMbMod11), mb.at[12], 11))
+    if (!mb.digits() || mb.all('0')
+        || mod11CheckDigit(weightedSum(mb.at, kMbMod11), kMod11FoldedMb) != mb.at[12] - '0')
         return false;
     const LineField rb = fieldOf(line, Field::RegistarskiBroj);
-    if (!rb.digits() || rb.all('0') || !mod10Holds(weightedSum(rb.at, kRbMod10), rb.at[9]))
+    if (!rb.digits() || rb.all('0')
+        || mod10CheckDigit(weightedSum(rb.at, kRbMod10)) != rb.at[9] - '0')
         return false;
 
     // Rule 4.
