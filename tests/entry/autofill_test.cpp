@@ -22,7 +22,6 @@ TEST_F(EntryTest, TheDialogStoresWhatIsTickedAsTyped)
         auto* label = dialog.findChild<QLabel*>("Label2_1");
         return label->palette().color(label->foregroundRole());
     };
-    EXPECT_EQ(dialog.windowTitle(), "Avtomatsko popolnuvanje");
     EXPECT_FALSE(dialog.txtGodinaA()->isVisible());
     EXPECT_EQ(labelColour(), QColor(128, 128, 128));
     dialog.chkBox()->click();
