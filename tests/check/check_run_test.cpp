@@ -68,14 +68,10 @@ TEST_F(CheckRun, AsksWritesTheListAndGivesTheVerdict)
                         "000004 ,9A Gr. slog  numerickiot podatok ne e vo red,\r\n");
     const auto& shown = boxes.shown();
     ASSERT_EQ(shown.size(), 4u);
-    EXPECT_TRUE(isBox(shown[0], "Dorvik", "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE", Icon::None,
-                      Buttons::YesNo, Answer::No));
-    EXPECT_TRUE(isBox(shown[2], "Dorvik", "GRESEN SLOG - NUMERICKIOT  PODATOK NE E VO RED"));
+    EXPECT_TRUE(isBox(shown[0], "Dorvik", kCheckQuestion, Icon::None, Buttons::YesNo, Answer::No));
+    EXPECT_TRUE(isBox(shown[2], "Dorvik", kBadNumericDataMessage));
     EXPECT_TRUE(shown[2].message.finding);
-    EXPECT_TRUE(isBox(shown[3], "KONTROLA",
-                      "Kontrolata ne e uspesna. Procitajte ja listata <IME>.ERR za pojasnuvanje i "
-                      "popravete gi gresnite prijavi.",
-                      Icon::Information));
+    EXPECT_TRUE(isBox(shown[3], "KONTROLA", kCheckFailedMessage, Icon::Information));
     EXPECT_EQ(view->positions, (std::vector<int>{1, 2, 3, 4, 4}));
     EXPECT_EQ(view->progress.front(), std::make_pair(4, 1));
     EXPECT_EQ(view->progress.back(), std::make_pair(0, 0));
@@ -84,7 +80,7 @@ TEST_F(CheckRun, AsksWritesTheListAndGivesTheVerdict)
 
     EXPECT_EQ(run(fileOf(records(3))).verdict, CheckVerdict::Passed);
     EXPECT_EQ(listed(), "");
-    EXPECT_TRUE(isBox(boxes.shown().back(), "KONTROLA", "KONTROLATA USPESNO E IZVRSENA", Icon::Information));
+    EXPECT_TRUE(isBox(boxes.shown().back(), "KONTROLA", kCheckPassedMessage, Icon::Information));
     // The year window moves with today's date.
     clock = FixedClock(std::chrono::year{2004} / 1 / 1);
     EXPECT_EQ(run(fileOf({lineWith(1, {{Field::Godina, "04"}})})).verdict, CheckVerdict::Passed);
