@@ -362,7 +362,7 @@ const Window kWindows[] = {
       "Znakot sto gi deli kolonite vo tekstualna tabela", "&Kodiranje:", "Avtomatski (Windows-1251)", "UTF-8", "UTF-16LE", "UTF-16BE",
       "Windows-1251",
       "Kodiranjeto na znacite vo tekstualna tabela", "Prviot red e naslov na kolonite",
-      "Iznosot vo tabelata e kako vo poleto (9 cifri, so deni)", "Polinja na prijavata",
+      "iznosot vo tabelata e kako vo poleto", "Polinja na prijavata",
       "Vrednost za site redovi", "(nema)", "(presmetaj od periodot)", "vrednost:",
       "(bez vtora kolona)", "Imeto, od vtora kolona (prezimeto e vo prvata)", "&Prikazi redovi:",
       "site", "samo so greski", "Red", "Status", "Greska", "greska",
