@@ -1,22 +1,34 @@
 #!/usr/bin/env bash
-# Installs what building and running Dorvik needs on Debian 12, and with
-# --tests what its tests need besides. Idempotent and quiet when everything
-# is there already.
+# Installs on Debian 12 what is missing of what building and running Dorvik
+# needs; with --tests, what its tests need besides; with --benchmarks, what
+# its benchmarks need besides. Idempotent and quiet when everything is there
+# already.
+#
+#   scripts/setup.sh [--tests] [--benchmarks]
 set -euo pipefail
 
+# The program: the compiler and CMake, Qt 6 (Widgets, PrintSupport, and
+# lrelease for the translation), libzip and expat for the spreadsheets, and
+# the font of the report form.
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
-  libzip-dev libexpat1-dev
   qt6-tools-dev qt6-l10n-tools
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libzip-dev libexpat1-dev
   fonts-liberation
-  xvfb xauth xdotool imagemagick faketime
 )
-if [ "${1:-}" = --tests ]; then
-  # The printing tests read the PDFs back with pdfinfo and pdftotext.
-  packages+=(poppler-utils)
-fi
+for option in "$@"; do
+  case $option in
+    # GoogleTest; faketime fixes today's date for the batch programs' tests;
+    # the printing tests read the PDFs back with pdfinfo and pdftotext; the
+    # end-to-end test runs the program under Xvfb (xvfb-run needs xauth),
+    # types with xdotool and takes screenshots with ImageMagick's import.
+    --tests) packages+=(googletest libgtest-dev libgmock-dev faketime poppler-utils
+                        xvfb xauth xdotool imagemagick) ;;
+    --benchmarks) packages+=(libbenchmark-dev) ;;
+    *) echo "usage: $0 [--tests] [--benchmarks]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
