@@ -14,6 +14,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -220,7 +221,7 @@ TEST(DorvikCheck, ANameOfUpTo255BytesGetsItsList)
 // new one, whole, and no temporary file: the list is written nameless, or
 // under a name that SIGINT, SIGTERM and SIGHUP remove (SIGKILL cannot be
 // caught, so a named temporary is not tried against it). The one thing a
-// SIGKILL may leave is the complete new list under its hidden name, between
+// SIGKILL may leave is a complete new list under its hidden name, between
 // the link and the rename that follows it at once: no link can replace a
 // file. A signal ignored when the run starts (nohup) stays ignored. Four
 // small reports with longer names go first, so that the large one's list is
@@ -252,6 +253,9 @@ TEST(DorvikCheck, ARunEndedBySignalLeavesTheOldOrTheNewListAndNoTemporary)
     }
     const std::string finished = readBytes(list);
     const std::vector<std::string> files = namesIn(dir); // the reports and their lists
+    std::map<std::string, std::string> finishedLists;
+    for (const std::string& name : files)
+        finishedLists[name] = readBytes(dir.file(name));
     ASSERT_GT(linesOf(finished).size(), 32767u); // a finding on every record
 
 #ifdef FAULT_SHIM
@@ -302,9 +306,13 @@ TEST(DorvikCheck, ARunEndedBySignalLeavesTheOldOrTheNewListAndNoTemporary)
             for (const std::string& name : namesIn(dir)) {
                 if (std::find(files.begin(), files.end(), name) != files.end())
                     continue;
-                const bool linkedNotRenamed = WIFSIGNALED(status) && c.signal == SIGKILL
-                                              && name.rfind(".BIG.err.", 0) == 0
-                                              && readBytes(dir.file(name)) == finished;
+                // ".NAME.err.XXXXXX" holding the whole new NAME.err
+                const std::string target = name.substr(1, name.size() - 8);
+                const bool linkedNotRenamed =
+                    WIFSIGNALED(status) && c.signal == SIGKILL && name.size() > 8
+                    && name[0] == '.' && name[name.size() - 7] == '.'
+                    && finishedLists.contains(target)
+                    && readBytes(dir.file(name)) == finishedLists.at(target);
                 EXPECT_TRUE(linkedNotRenamed) << what << " left " << name;
                 fs::remove(dir.file(name));
             }
