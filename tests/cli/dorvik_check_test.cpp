@@ -243,14 +243,16 @@ TEST(DorvikCheck, ARunEndedBySignalLeavesTheOldOrTheNewListAndNoTemporary)
     reports.push_back(report);
     const std::string earlier = "An earlier list\r\n";
 
-    // The new list, and how long a run takes at the fastest.
+    // The new list, and how long a run takes (the middle of three).
     using Clock = std::chrono::steady_clock;
-    Clock::duration run = Clock::duration::max();
+    std::vector<Clock::duration> runs;
     for (int i = 0; i < 3; ++i) {
         const auto start = Clock::now();
         EXPECT_EQ(WEXITSTATUS(waitFor(startTool(reports, {}))), 1);
-        run = std::min(run, Clock::now() - start);
+        runs.push_back(Clock::now() - start);
     }
+    std::sort(runs.begin(), runs.end());
+    const Clock::duration run = runs[1];
     const std::string finished = readBytes(list);
     const std::vector<std::string> files = namesIn(dir); // the reports and their lists
     std::map<std::string, std::string> finishedLists;
@@ -317,11 +319,12 @@ TEST(DorvikCheck, ARunEndedBySignalLeavesTheOldOrTheNewListAndNoTemporary)
                 fs::remove(dir.file(name));
             }
         }
-        // Most instants fall inside a run, so the runs above were cut short.
+        // Many instants fall inside a run, so the runs above were cut short
+        // (on a machine whose load changes, not every one of them).
         if (c.ignored)
             EXPECT_EQ(ended, 0) << strsignal(c.signal);
         else
-            EXPECT_GE(ended, kInstants / 2) << strsignal(c.signal);
+            EXPECT_GE(ended, kInstants / 4) << strsignal(c.signal);
         std::printf("%s%s%s: %d of %d runs ended by the signal; the earlier list found %d "
                     "times, the new one %d times\n",
                     strsignal(c.signal), c.nameless ? "" : " (named)", c.ignored ? " (ignored)" : "",
