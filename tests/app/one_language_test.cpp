@@ -31,6 +31,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -40,7 +41,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -418,9 +418,6 @@ class ProgramLanguage : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        // Settings of the walk's own, apart from the screen tests that run beside it.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(settingsFolder_.path().string()));
         ASSERT_TRUE(installProgramLanguage());
         untranslated = new UntranslatedTexts;
         ASSERT_TRUE(untranslated->loaded());
@@ -431,9 +428,6 @@ public:
         QCoreApplication::removeTranslator(untranslated);
         delete untranslated;
     }
-
-private:
-    TempDir settingsFolder_;
 };
 
 const auto* const kProgramLanguage = ::testing::AddGlobalTestEnvironment(new ProgramLanguage);
@@ -459,37 +453,53 @@ INSTANTIATE_TEST_SUITE_P(Walk, OneLanguage, ::testing::ValuesIn(kSteps),
                              return std::string(info.param.name);
                          });
 
-// The boxes' buttons answer to their letters, alone or with Alt, as the
-// letters of their captions in the program's language say.
-TEST(ProgramLanguage, BoxesAnswerToTheLettersOfTheirButtons)
+// The real boxes: the text as given, the default button, the check box
+// and whether the user ticked it, and the answer of the button pressed; the
+// buttons answer to their letters, alone or with Alt, as the letters of their
+// captions in the program's language say, and Escape to the escape answer.
+TEST(ProgramLanguage, BoxesAnswerAsPressedAndToTheLettersOfTheirButtons)
 {
+    const QStringList yesNo{"&Da", "&Ne"}, yesNoCancel{"&Da", "&Ne", "&Otkazi"};
     const struct {
         Buttons buttons;
+        Answer defaultButton;
         QStringList captions;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         Answer answer;
+        const char* checkBox = ""; // none when empty
+        bool tick = false;
     } cases[] = {
-        {Buttons::YesNo, {"&Da", "&Ne"}, Qt::Key_D, Qt::NoModifier, Answer::Yes},
-        {Buttons::YesNo, {"&Da", "&Ne"}, Qt::Key_N, Qt::NoModifier, Answer::No},
-        {Buttons::YesNoCancel, {"&Da", "&Ne", "&Otkazi"}, Qt::Key_O, Qt::NoModifier, Answer::Cancel},
-        {Buttons::YesNoCancel, {"&Da", "&Ne", "&Otkazi"}, Qt::Key_D, Qt::AltModifier, Answer::Yes},
-        {Buttons::YesNoCancel, {"&Da", "&Ne", "&Otkazi"}, Qt::Key_N, Qt::AltModifier, Answer::No},
-        {Buttons::Ok, {"OK"}, Qt::Key_Return, Qt::NoModifier, Answer::Ok},
+        {Buttons::YesNo, Answer::No, yesNo, Qt::Key_D, Qt::NoModifier, Answer::Yes},
+        {Buttons::YesNo, Answer::No, yesNo, Qt::Key_N, Qt::NoModifier, Answer::No},
+        {Buttons::YesNo, Answer::No, yesNo, Qt::Key_Escape, Qt::NoModifier, Answer::No},
+        {Buttons::YesNoCancel, Answer::Yes, yesNoCancel, Qt::Key_O, Qt::NoModifier, Answer::Cancel},
+        {Buttons::YesNoCancel, Answer::Yes, yesNoCancel, Qt::Key_D, Qt::AltModifier, Answer::Yes},
+        {Buttons::YesNoCancel, Answer::Yes, yesNoCancel, Qt::Key_N, Qt::AltModifier, Answer::No},
+        {Buttons::YesNoCancel, Answer::Cancel, yesNoCancel, Qt::Key_Escape, Qt::NoModifier, Answer::Cancel},
+        {Buttons::Ok, Answer::Ok, {"OK"}, Qt::Key_Return, Qt::NoModifier, Answer::Ok, "Ne prikazuvaj", true},
+        {Buttons::Ok, Answer::Ok, {"OK"}, Qt::Key_Escape, Qt::NoModifier, Answer::Ok, "Ne prikazuvaj"},
     };
+    const char* const defaultCaptions[] = {"OK", "&Da", "&Ne", "&Otkazi"}; // by Answer
     for (const auto& c : cases) {
         MessageRequest request;
-        request.text = "Dali da se snimi?";
+        request.text = "DALI ZAPOCNUVATE KONTROLA NA PRIJAVITE  DA/NE";
         request.buttons = c.buttons;
-        request.defaultButton = escapeAnswer(c.buttons);
+        request.defaultButton = c.defaultButton;
         QtUserBoxes boxes;
         QStringList captions;
         bool ignoredTheKey = false;
         QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            for (QAbstractButton* button : box->findChild<QDialogButtonBox*>()->buttons())
+            for (QAbstractButton* button : box->buttons())
                 captions.append(button->text());
+            EXPECT_EQ(box->text().toStdString(), request.text);
+            EXPECT_EQ(box->windowTitle(), "Dorvik");
+            EXPECT_EQ(box->defaultButton()->text(), defaultCaptions[static_cast<int>(c.defaultButton)]);
+            EXPECT_EQ(box->checkBox() ? box->checkBox()->text() : QString(), c.checkBox);
+            if (c.tick)
+                box->checkBox()->setChecked(true);
             // Through the window, as a key from the keyboard comes, shortcuts first.
             QTest::keyClick(box->windowHandle(), c.key, c.modifiers);
             // A box that ignored the key is closed all the same.
@@ -498,8 +508,12 @@ TEST(ProgramLanguage, BoxesAnswerToTheLettersOfTheirButtons)
                 box->reject();
             });
         });
-        EXPECT_EQ(boxes.message(request), c.answer) << c.key;
+        bool ticked = !c.tick;
+        EXPECT_EQ(*c.checkBox ? boxes.messageWithCheckBox(request, c.checkBox, ticked) : boxes.message(request),
+                  c.answer)
+            << c.key;
         EXPECT_FALSE(ignoredTheKey) << c.key;
+        EXPECT_EQ(ticked, *c.checkBox ? c.tick : !c.tick);
         captions.sort();
         EXPECT_EQ(captions, c.captions);
     }

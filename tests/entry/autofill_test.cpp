@@ -63,8 +63,8 @@ TEST_F(EntryTest, TheDialogStoresWhatIsTickedAsTyped)
 
 TEST_F(EntryTest, TheScreenLoadsAndShowsOnlyOnceTheDialogIsClosed)
 {
-    files.files[kFile] = fileOf(records(2)) + "too short\r\n";
-    QPointer<Screen> opened = openEntryScreen(AppServices{boxes, files, clock}, ReportFile{kFile, false});
+    files.files[kReportPath] = fileOf(records(2)) + "too short\r\n";
+    QPointer<Screen> opened = openEntryScreen(AppServices{boxes, files, clock}, ReportFile{kReportPath, false});
     QPointer<frmPopolnuvawe> dialog = qobject_cast<frmPopolnuvawe*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     const QRect area = dialog->screen()->availableGeometry();

@@ -3,61 +3,34 @@
 #pragma once
 
 #include "entry/frm_vnos.h"
-#include "memory_file_system.h"
-#include "records.h"
-#include "scripted_boxes.h"
-#include "shell/module1.h"
+#include "screen_test.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace dorvik::testing {
 
-inline constexpr const char* kFile = "/reports/PRIJAVA.TXT";
-
-struct EntryTest : ::testing::Test {
-    MemoryFileSystem files;
-    ScriptedBoxes boxes;
-    FixedClock clock{std::chrono::year{2026} / 12 / 7};
-    std::unique_ptr<frmVnos> screen;
-
+struct EntryTest : ScreenTest<frmVnos> {
+    EntryTest() { counterSuffix = "V"; }
     void SetUp() override
     {
-        for (std::string* value : {&Module1::AutoGodina, &Module1::AutoRegistarskiBroj, &Module1::AutoFirma,
-                                   &Module1::AutoEfektStaz, &Module1::AutoStepenZgolem})
-            value->clear();
-        files.files[kFile] = "";
+        ScreenTest::SetUp();
+        files.files[kReportPath] = "";
     }
 
     // Opens the screen as the program does after the auto-fill dialog.
     void open(bool newFile = false)
     {
-        screen = std::make_unique<frmVnos>(AppServices{boxes, files, clock}, ReportFile{kFile, newFile});
+        delete screen.data();
+        screen = new frmVnos(AppServices{boxes, files, clock}, ReportFile{kReportPath, newFile});
         screen->setAttribute(Qt::WA_DeleteOnClose, false);
         screen->openReports();
         screen->show();
         screen->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
         settle();
     }
 
     static void settle() { QApplication::processEvents(); }
-    QLineEdit* box(Field f) const { return screen->box(f); }
-    QString text(Field f) const { return box(f)->text(); }
-    QPushButton* button(const char* name) const
-    {
-        return screen->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    // "position/total" as the counters show them.
-    QString counters() const
-    {
-        return screen->findChild<QLineEdit*>("txtPozicijaV")->text() + "/"
-               + screen->findChild<QLineEdit*>("txtRecordsV")->text();
-    }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
     // Types where the focus is, as the user does, then lets queued steps run.
@@ -91,12 +64,6 @@ struct EntryTest : ::testing::Test {
                 typeInto(f, value);
         }
     }
-    // The colour behind a box's text, from its pixels.
-    QColor background(Field f) const
-    {
-        return box(f)->grab().toImage().pixelColor(box(f)->width() - 4, box(f)->height() / 2);
-    }
-    std::string file() const { return files.files.at(kFile); }
 };
 
 } // namespace dorvik::testing

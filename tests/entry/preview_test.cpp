@@ -11,7 +11,7 @@ TEST_F(EntryTest, PreviewPagesThroughTheFileAsItIs)
     // Record 1 is one the entry checks would refuse everywhere.
     const std::string bad = lineWith(1, {{Field::Godina, "50"}, {Field::LicenBroj, "1234567890"},
                                          {Field::PeriodOd, "0013"}});
-    files.files[kFile] = fileOf({bad, recordLine(2), recordLine(3)});
+    files.files[kReportPath] = fileOf({bad, recordLine(2), recordLine(3)});
     open();
     EXPECT_FALSE(button("cmdNextV")->isVisible());
     pressButton("cmdPregled");

@@ -13,11 +13,11 @@ using namespace dorvik::testing;
 
 TEST_F(EntryTest, VnesiAndSnimiAppendReportsAndSaySo)
 {
-    files.files[kFile] = fileOf(records(5));
+    files.files[kReportPath] = fileOf(records(5));
     open();
     EXPECT_EQ(counters(), "6/6");
     EXPECT_EQ(focused(), box(Field::LicenBroj));
-    QSignalSpy saved(screen.get(), &Screen::saved);
+    QSignalSpy saved(screen.data(), &Screen::saved);
     typeReport(6);
     pressButton("cmdSnimi");
     EXPECT_EQ(file(), fileOf(records(6)));
@@ -34,7 +34,7 @@ TEST_F(EntryTest, VnesiAndSnimiAppendReportsAndSaySo)
 
 TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
 {
-    files.files[kFile] = fileOf(records(2));
+    files.files[kReportPath] = fileOf(records(2));
     open();
     typeReport(3);
     box(Field::Denari)->clear();
@@ -51,7 +51,7 @@ TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
     files.openError = "Read-only file system";
     boxes.clear();
     pressButton("cmdSnimi");
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/reports/PRIJAVA.TXT: Read-only file system"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/PRIJAVA.TXT: Read-only file system"});
     EXPECT_EQ(screen->store().rsCustomers.RecordCount(), 2);
     EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 3");
     files.openError.clear();
@@ -63,7 +63,7 @@ TEST_F(EntryTest, LeavingTypedWorkAsksWhetherToSaveIt)
 {
     Module1::AutoGodina = "99";
     Module1::AutoRegistarskiBroj = "1234567897";
-    files.files[kFile] = fileOf(records(1));
+    files.files[kReportPath] = fileOf(records(1));
     open();
     // Auto-fill values alone are not typed work.
     pressButton("cmdPregled");
@@ -110,18 +110,18 @@ TEST_F(EntryTest, LeavingTypedWorkAsksWhetherToSaveIt)
 TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
 {
     // Not read whole: told why, and the screen does not open.
-    files.files[kFile] = fileOf(records(2));
+    files.files[kReportPath] = fileOf(records(2));
     files.failReadAfterBlocks = 0;
-    frmVnos refused(AppServices{boxes, files, clock}, ReportFile{kFile, false});
+    frmVnos refused(AppServices{boxes, files, clock}, ReportFile{kReportPath, false});
     EXPECT_FALSE(refused.openReports());
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"/reports/PRIJAVA.TXT: greska pri citanje ili zapisuvanje na diskot",
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"/a/PRIJAVA.TXT: greska pri citanje ili zapisuvanje na diskot",
                                                         kNoEntryIntoIncompleteFileMessage}));
     files.failReadAfterBlocks = -1;
 
     // Changed by another writer since it was read: appended to what is there now.
     open();
-    QSignalSpy saved(screen.get(), &Screen::saved);
-    files.files[kFile] = fileOf(records(3));
+    QSignalSpy saved(screen.data(), &Screen::saved);
+    files.files[kReportPath] = fileOf(records(3));
     typeReport(4);
     pressButton("cmdSnimi");
     EXPECT_EQ(file(), fileOf(records(4)));
@@ -133,7 +133,7 @@ TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
     // When what is there now cannot be read whole, the report stays typed.
     pressButton("cmdNovaPrijava");
     typeReport(5);
-    files.files[kFile] = std::string(148, 'x') + "\r\n";
+    files.files[kReportPath] = std::string(148, 'x') + "\r\n";
     boxes.clear();
     pressButton("cmdSnimi");
     EXPECT_EQ(boxes.texts().back(), kIncompleteSaveMessage);
@@ -143,14 +143,14 @@ TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
 
 TEST_F(EntryTest, AFileOfEmptyLinesTakesReportsAndAFullOneNone)
 {
-    files.files[kFile] = "\r\n\r\n";
+    files.files[kReportPath] = "\r\n\r\n";
     open();
     EXPECT_TRUE(boxes.shown().empty());
     typeReport();
     pressButton("cmdSnimi");
     EXPECT_EQ(file(), fileOf(records(1)));
 
-    files.files[kFile] = fileOf(records(kMaxRecords));
+    files.files[kReportPath] = fileOf(records(kMaxRecords));
     boxes.clear();
     open();
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kStoreFullMessage, Icon::Exclamation));

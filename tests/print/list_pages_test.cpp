@@ -70,7 +70,6 @@ TEST(ListPages, PagesHoldWholeLines)
         {"the list of a clean file", lines(14), 61, {0}, 14},
         {"a full page", lines(61), 61, {0}, 61},
         {"one row more", lines(62), 61, {0, 61}, 62},
-        {"the longest list", lines(32781), 61, {}, 32781},
         {"a line whose rows do not fit starts the next page", lines(4) + wrapped + "\r\n", 5,
          {0, 4}, 6},
         {"a line longer than a page is split", lines(1) + std::string(100, 'w') + "\r\n", 3,
@@ -81,15 +80,8 @@ TEST(ListPages, PagesHoldWholeLines)
     for (const Case& c : cases) {
         const ListPages pages = layOutList(c.bytes, 20, c.rowsPerPage);
         EXPECT_EQ(static_cast<int>(pages.rows.size()), c.rows) << c.what;
-        if (!c.pageStarts.empty()) {
-            EXPECT_EQ(pages.pageStarts, c.pageStarts) << c.what;
-        }
+        EXPECT_EQ(pages.pageStarts, c.pageStarts) << c.what;
     }
-    const ListPages longest = layOutList(lines(32781), 79, 61);
-    EXPECT_EQ(longest.pageCount(), (32781 + 60) / 61);
-    EXPECT_EQ(longest.pageBegin(1), 61);
-    EXPECT_EQ(longest.pageEnd(longest.pageCount() - 1), 32781);
-    EXPECT_EQ(longest.pageEnd(0), 61);
 }
 
 TEST(ListPages, LinesReadAsWindows1251OrAsAPath)

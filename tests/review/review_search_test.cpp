@@ -49,7 +49,6 @@ TEST_F(ReviewTest, EachSearchGoesToItsRecordOrSaysItIsNotThere)
                                             : std::vector<std::string>{kNotFoundMessage});
     }
     EXPECT_EQ(name(), "Ime Prezime 10");
-    EXPECT_EQ(std::string(kNotFoundMessage), "Ne e najden brojot koj se bara");
     boxes.clear();
     action("mnuPoRedenBroj")->trigger();
     const InputRequest& prompt = boxes.shown().at(0).input;

@@ -12,8 +12,12 @@ namespace dorvik::testing {
 
 namespace {
 
-std::string run(const char* program, const QStringList& arguments)
+// What the program says of the PDF bytes, given as a file after the options.
+std::string run(const char* program, std::string_view bytes, QStringList arguments, const QStringList& after = {})
 {
+    TempDir dir;
+    writeBytes(dir.file("document.pdf"), bytes);
+    arguments << QString::fromStdString(dir.file("document.pdf")) << after;
     QProcess process;
     process.start(QString::fromLatin1(program), arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
@@ -24,9 +28,9 @@ std::string run(const char* program, const QStringList& arguments)
     return process.readAllStandardOutput().toStdString();
 }
 
-std::string infoLine(const std::string& path, std::string_view key)
+std::string infoLine(std::string_view bytes, std::string_view key)
 {
-    const std::string info = run("pdfinfo", {QString::fromStdString(path)});
+    const std::string info = run("pdfinfo", bytes, {});
     const std::size_t at = info.find(key);
     if (at == std::string::npos)
         return {};
@@ -36,18 +40,18 @@ std::string infoLine(const std::string& path, std::string_view key)
 
 } // namespace
 
-int pdfPageCount(const std::string& path)
+int pdfPageCountOf(std::string_view bytes)
 {
-    const std::string pages = infoLine(path, "Pages:");
+    const std::string pages = infoLine(bytes, "Pages:");
     return pages.empty() ? 0 : std::stoi(pages);
 }
 
-std::string pdfPageSize(const std::string& path)
+std::string pdfPageSizeOf(std::string_view bytes)
 {
-    return infoLine(path, "Page size:");
+    return infoLine(bytes, "Page size:");
 }
 
-std::string pdfText(const std::string& path, int first, int last)
+std::string pdfTextOf(std::string_view bytes, int first, int last)
 {
     // In the page's layout: a line of the page is a line of the text.
     QStringList arguments{QStringLiteral("-layout")};
@@ -55,29 +59,7 @@ std::string pdfText(const std::string& path, int first, int last)
         arguments << QStringLiteral("-f") << QString::number(first);
     if (last > 0)
         arguments << QStringLiteral("-l") << QString::number(last);
-    arguments << QString::fromStdString(path) << QStringLiteral("-");
-    return run("pdftotext", arguments);
-}
-
-int pdfPageCountOf(std::string_view bytes)
-{
-    TempDir dir;
-    writeBytes(dir.file("document.pdf"), bytes);
-    return pdfPageCount(dir.file("document.pdf"));
-}
-
-std::string pdfPageSizeOf(std::string_view bytes)
-{
-    TempDir dir;
-    writeBytes(dir.file("document.pdf"), bytes);
-    return pdfPageSize(dir.file("document.pdf"));
-}
-
-std::string pdfTextOf(std::string_view bytes, int first, int last)
-{
-    TempDir dir;
-    writeBytes(dir.file("document.pdf"), bytes);
-    return pdfText(dir.file("document.pdf"), first, last);
+    return run("pdftotext", bytes, arguments, {QStringLiteral("-")});
 }
 
 std::string foldBlanks(std::string_view text)

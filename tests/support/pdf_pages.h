@@ -7,16 +7,12 @@
 
 namespace dorvik::testing {
 
-// The number of pages; 0 when the file is not a PDF that pdfinfo can read.
-int pdfPageCount(const std::string& path);
+// The number of pages; 0 when the bytes are not a PDF that pdfinfo can read.
+int pdfPageCountOf(std::string_view bytes);
 // The "Page size:" line of pdfinfo ("595.276 x 841.89 pts (A4)").
-std::string pdfPageSize(const std::string& path);
+std::string pdfPageSizeOf(std::string_view bytes);
 // The text of the pages (UTF-8) as they are laid out, pages separated by
 // form feeds: of pages first to last (1-based), or of all when not given.
-std::string pdfText(const std::string& path, int first = 0, int last = 0);
-// The same for PDF bytes.
-int pdfPageCountOf(std::string_view bytes);
-std::string pdfPageSizeOf(std::string_view bytes);
 std::string pdfTextOf(std::string_view bytes, int first = 0, int last = 0);
 
 // Runs of blanks as one blank, and no blanks at the ends of lines: as

@@ -1,6 +1,6 @@
 #include "scripted_print_boxes.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPdfWriter>
 
 namespace dorvik::testing {
@@ -10,12 +10,14 @@ PrintOutcome ScriptedPrintBoxes::preview(const PrintRequest& request)
     ShownPreview shown;
     shown.title = request.title;
     shown.layout = request.layout;
-    shown.pdf = folder_ + "/preview-" + std::to_string(previews_.size() + 1) + ".pdf";
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(QFile::decodeName(QByteArray::fromStdString(shown.pdf)));
+        QPdfWriter writer(&pdf);
         writer.setPageLayout(request.layout);
         shown.drawn = request.draw(writer);
     }
+    shown.pdf = pdf.data().toStdString();
     previews_.push_back(shown);
     if (!shown.drawn || outcomes_.empty())
         return {};

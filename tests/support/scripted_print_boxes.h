@@ -1,8 +1,7 @@
 // A scripted stand-in for the print preview and the progress box. The
-// preview draws the document into a PDF file of its own, so that tests can
-// read its pages, and then answers as scripted (closed, when the script has
-// run dry). A progress box cancels once the work reports as much done as
-// told.
+// preview draws the document into a PDF, so that tests can read its pages,
+// and then answers as scripted (closed, when the script has run dry). A
+// progress box cancels once the work reports as much done as told.
 #pragma once
 
 #include "platform/print_boxes.h"
@@ -17,15 +16,12 @@ namespace dorvik::testing {
 struct ShownPreview {
     std::string title;
     QPageLayout layout;
-    std::string pdf; // where its pages were drawn
+    std::string pdf; // its pages drawn
     bool drawn = false;
 };
 
 class ScriptedPrintBoxes : public PrintBoxes {
 public:
-    // The previews are drawn into files in this folder.
-    explicit ScriptedPrintBoxes(std::string folder) : folder_(std::move(folder)) {}
-
     void answerPreview(PrintOutcome outcome) { outcomes_.push_back(std::move(outcome)); }
     // The next progress box is cancelled once done reaches this.
     void cancelAt(int done) { cancels_.push_back(done); }
@@ -40,7 +36,6 @@ public:
     const std::vector<int>& lastSteps() const { return lastSteps_; }
 
 private:
-    std::string folder_;
     std::deque<PrintOutcome> outcomes_;
     std::deque<int> cancels_;
     std::vector<ShownPreview> previews_;

@@ -37,14 +37,9 @@
 #include "shell/screen_messages.h"
 #include "transfer/frm_prenos.h"
 #include "version.h"
+#include "window_texts.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -208,36 +203,11 @@ TEST(ShownTexts, MessagesAndQuestionsReadAsTheUserMustSeeThem)
         EXPECT_EQ(row.program, row.user);
 }
 
-// All that a window shows or will show: its caption, and its widgets' and
-// actions' captions, tooltips, items and column headings; with what the
-// boxes its commands opened showed.
-QStringList textsOf(const QWidget* window, const ScriptedBoxes& boxes)
+// All that a window shows or will show, with what the boxes its commands
+// opened showed.
+QStringList shownTexts(QWidget* window, const ScriptedBoxes& boxes)
 {
-    QStringList texts{window->windowTitle()};
-    for (const QObject* o : window->findChildren<QObject*>()) {
-        if (const auto* w = qobject_cast<const QWidget*>(o))
-            texts << w->toolTip() << w->windowTitle();
-        if (const auto* a = qobject_cast<const QAction*>(o))
-            texts << a->text() << a->toolTip();
-        if (const auto* l = qobject_cast<const QLabel*>(o))
-            texts << l->text();
-        if (const auto* b = qobject_cast<const QAbstractButton*>(o))
-            texts << b->text();
-        if (const auto* g = qobject_cast<const QGroupBox*>(o))
-            texts << g->title();
-        if (const auto* m = qobject_cast<const QMenu*>(o))
-            texts << m->title();
-        if (const auto* c = qobject_cast<const QComboBox*>(o))
-            for (int i = 0; i < c->count(); ++i)
-                texts << c->itemText(i);
-        if (const auto* v = qobject_cast<const QAbstractItemView*>(o); v && v->model()) {
-            for (int c = 0; c < v->model()->columnCount(); ++c)
-                texts << v->model()->headerData(c, Qt::Horizontal).toString();
-            for (int r = 0; r < v->model()->rowCount(); ++r)
-                for (int c = 0; c < v->model()->columnCount(); ++c)
-                    texts << v->model()->index(r, c).data().toString();
-        }
-    }
+    QStringList texts = textsOf(window);
     for (const ShownBox& box : boxes.shown())
         for (const std::string* text : {&box.message.title, &box.message.text, &box.checkBox,
                                         &box.input.title, &box.input.prompt, &box.file.title,
@@ -387,7 +357,7 @@ TEST(ShownTexts, EachWindowShowsItsCaptionsAsTheUserMustSeeThem)
         FixedClock clock{std::chrono::year{2003} / 6 / 15};
         QtSettingsStore settings;
         const auto shown = window.open(AppServices{boxes, files, clock}, settings);
-        const QStringList texts = textsOf(shown.get(), boxes);
+        const QStringList texts = shownTexts(shown.get(), boxes);
         for (const char* text : window.texts)
             EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
     }
