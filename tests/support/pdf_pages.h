@@ -21,4 +21,9 @@ std::string foldBlanks(std::string_view text);
 // The text's lines, folded.
 std::vector<std::string> foldedLines(std::string_view text);
 
+inline bool holds(std::string_view haystack, std::string_view needle)
+{
+    return haystack.find(needle) != std::string_view::npos;
+}
+
 } // namespace dorvik::testing

@@ -45,15 +45,9 @@ std::string ScriptedBoxes::input(const InputRequest& request)
     return next(inputs_, std::string());
 }
 
-std::string ScriptedBoxes::openFile(const FileDialogRequest& request)
+std::string ScriptedBoxes::fileDialog(ShownBox::Kind kind, const FileDialogRequest& request)
 {
-    record({ShownBox::Kind::OpenFile, {}, {}, {}, request});
-    return next(files_, std::string());
-}
-
-std::string ScriptedBoxes::saveFile(const FileDialogRequest& request)
-{
-    record({ShownBox::Kind::SaveFile, {}, {}, {}, request});
+    record({kind, {}, {}, {}, request});
     return next(files_, std::string());
 }
 

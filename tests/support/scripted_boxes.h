@@ -42,8 +42,8 @@ public:
     Answer messageWithCheckBox(const MessageRequest& request, const std::string& checkBox,
                                bool& ticked) override;
     std::string input(const InputRequest& request) override;
-    std::string openFile(const FileDialogRequest& request) override;
-    std::string saveFile(const FileDialogRequest& request) override;
+    std::string openFile(const FileDialogRequest& r) override { return fileDialog(ShownBox::Kind::OpenFile, r); }
+    std::string saveFile(const FileDialogRequest& r) override { return fileDialog(ShownBox::Kind::SaveFile, r); }
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The texts of the message boxes shown, in order.
@@ -53,6 +53,7 @@ public:
 private:
     void record(ShownBox box);
     Answer show(ShownBox box);
+    std::string fileDialog(ShownBox::Kind kind, const FileDialogRequest& request);
 
     std::deque<Answer> answers_;
     std::deque<bool> ticks_;
