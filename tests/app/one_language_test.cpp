@@ -375,7 +375,7 @@ const Step kSteps[] = {
          // What the programs print, standard output and error alike.
          const std::pair<const char*, QStringList> runs[] = {
              {DORVIK_PROGRAM, {"--help"}},       {DORVIK_PROGRAM, {"-?"}},
-             {DORVIK_PROGRAM, {"--bogus"}},      {DORVIK_PROGRAM, {"-V"}},
+             {DORVIK_PROGRAM, {"-platform", "offscreen", "--bogus"}}, {DORVIK_PROGRAM, {"-V"}},
              {DORVIK_CHECK_PROGRAM, {"--help"}}, {DORVIK_CHECK_PROGRAM, {"--bogus"}},
              {DORVIK_CHECK_PROGRAM, {}},         {DORVIK_CHECK_PROGRAM, {"-V"}},
              {DORVIK_IMPORT_PROGRAM, {"--help"}}, {DORVIK_IMPORT_PROGRAM, {"--bogus"}},
@@ -387,12 +387,16 @@ const Step kSteps[] = {
          std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
          QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
          environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime));
+         // No display: a question for text alone is answered without one.
+         for (const char* display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+             environment.remove(display);
          for (const auto& [program, arguments] : runs) {
              QProcess run;
              run.setProcessEnvironment(environment);
              run.setProcessChannelMode(QProcess::MergedChannels);
              run.start(QString::fromLatin1(program), arguments);
              ASSERT_TRUE(run.waitForFinished(10000)) << program;
+             EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << program;
              // The help names the program by the path it was started from.
              const QString said = QString::fromLocal8Bit(run.readAll())
                                       .replace(QString::fromLatin1(program), "PROGRAM");
