@@ -98,14 +98,21 @@ TEST_F(CheckRun, AListThatCannotBeWrittenOrFinishedEndsTheRunWithoutAVerdict)
 {
     const std::string report = fileOf({lineWith(1, {{Field::Godina, "04"}})});
     const std::size_t header = errorListHeader("/data/PRIJAVA").size();
-    for (const std::size_t room : {std::size_t{10}, header, header + 31}) {
+    // Room for: part of the header; the header; the header and the line, not
+    // the footer; all of it, but the file cannot be put in place.
+    const std::pair<std::size_t, std::string> cases[] = {
+        {10, ""}, {header, ""}, {header + 31, ""}, {std::string::npos, "Input/output error"}};
+    for (const auto& [room, commitError] : cases) {
         SCOPED_TRACE(room);
         files.files[kList] = "earlier";
         files.writeRoom = room;
+        files.commitError = commitError;
         EXPECT_EQ(run(report).verdict, CheckVerdict::Aborted);
-        EXPECT_EQ(boxes.texts().back(), "/data/PRIJAVA.err: nema mesto na diskot");
+        EXPECT_EQ(boxes.texts().back(),
+                  "/data/PRIJAVA.err: " + (commitError.empty() ? "nema mesto na diskot" : commitError));
         EXPECT_EQ(files.files[kList], "earlier");
     }
+    files.commitError.clear();
     // Full while the lines go out in blocks, part way through the records.
     std::vector<std::string> many(3000, lineWith(1, {{Field::Godina, "04"}}));
     files.writeRoom = header + 1000;

@@ -1,13 +1,10 @@
 #include "check/error_list.h"
 
-#include "memory_file_system.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 using namespace dorvik;
-using namespace dorvik::testing;
 
 TEST(ErrorList, NamedAfterTheReportLessItsLastFourCharacters)
 {
@@ -30,31 +27,6 @@ TEST(ErrorList, NamedAfterTheReportLessItsLastFourCharacters)
     EXPECT_TRUE(listWouldReplaceReport(errorListName("/mnt/a/X.ERR")));
     EXPECT_TRUE(listWouldReplaceReport(errorListName("/mnt/a/X.err")));
     EXPECT_FALSE(listWouldReplaceReport(errorListName("/mnt/a/X.TXT")));
-}
-
-TEST(ErrorList, AWriteThatFailsAnywhereIsAFailureAndCommitsNothing)
-{
-    const std::size_t header = errorListHeader("/a/B").size();
-    // Room for: nothing; the header; the header and a line, not the footer.
-    for (const std::size_t room : {std::size_t{0}, header, header + 12}) {
-        SCOPED_TRACE(room);
-        MemoryFileSystem files;
-        files.files["/a/B.err"] = "earlier";
-        files.writeRoom = room;
-        ErrorListWriter list;
-        const bool opened = list.open(files, "/a/B.err", "/a/B");
-        const bool written = opened && list.writeLine(1, "x") && list.flush();
-        EXPECT_FALSE(opened && written && list.close());
-        EXPECT_FALSE(list.flush());
-        EXPECT_EQ(list.error(), "nema mesto na diskot");
-        EXPECT_EQ(files.files["/a/B.err"], "earlier");
-    }
-    MemoryFileSystem files;
-    files.commitError = "Input/output error";
-    ErrorListWriter list;
-    ASSERT_TRUE(list.open(files, "/a/B.err", "/a/B"));
-    EXPECT_FALSE(list.close());
-    EXPECT_EQ(list.error(), "Input/output error");
 }
 
 TEST(ErrorList, ReadBackRowByRow)

@@ -6,19 +6,6 @@
 
 using namespace dorvik;
 
-TEST(ReportRecord, EveryByteValueSurvivesCutAndCompose)
-{
-    for (int first = 0; first < 256; first += kRecordLength) {
-        std::string line(kRecordLength, ' ');
-        for (int i = 0; i < kRecordLength; ++i)
-            line[i] = static_cast<char>((first + i) % 256);
-        const ReportRecord record = ReportRecord::fromLine(line);
-        EXPECT_EQ(record.line(), line);
-        EXPECT_EQ(record.fullLine(), line);
-        EXPECT_EQ(record.value(Field::Denari), line.substr(121, 9));
-    }
-}
-
 TEST(ReportRecord, ValuesArePaddedAndFieldsWithoutValueComposeToNothing)
 {
     ReportRecord record;

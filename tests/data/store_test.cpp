@@ -40,8 +40,11 @@ TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
     EXPECT_FALSE(store->loadedCompletely());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", tooManyBadLinesMessage(0, 2), Icon::Critical));
     boxes.clear();
-    load(fileOf(records(11)) + "\r\n");
+    // The line ends are told after the summary.
+    load(fileOf(records(10)) + recordLine(11) + "\n\r\n");
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", someBadLinesMessage(11, 1), Icon::Information));
+    EXPECT_TRUE(isBox(boxes.shown().at(1), "KONTROLA", otherLineEndsMessage(store->fileFaults()),
+                      Icon::Information));
 
     boxes.clear();
     fs.blockSize = 149;
@@ -53,49 +56,6 @@ TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
     boxes.clear();
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kIncompleteSaveMessage, Icon::Critical));
-}
-
-// Every line end ends a line; what is not a record, and every line end but
-// CR LF, is kept in the file's faults by its place in the file, until a
-// save writes the records alone.
-TEST_F(Store, LinesThatAreNoRecordsAndOtherLineEndsAreNamedByTheirPlace)
-{
-    const std::string r = recordLine();
-    const struct {
-        std::string file;
-        int records;
-        std::vector<std::pair<std::int64_t, std::uint64_t>> nonRecords; // line, length
-        std::int64_t otherEnds, firstOtherEnd;
-    } cases[] = {
-        {r + "\r\n" + r + "\n" + r, 3, {}, 1, 2},
-        {r + "\n" + r + "\r" + r + "\r\n", 3, {}, 2, 1},
-        {r + "\r\n" + r.substr(1) + "\r\n\r\n" + r + "x\r\n" + r + "\r\n", 2, {{2, 146}, {4, 148}}, 0, 0},
-        {r + "\r\n\n\r\n" + r + "\r", 2, {}, 2, 2},
-        {"\r\n\r\n", 0, {}, 0, 0},
-    };
-    for (const auto& c : cases) {
-        boxes.clear();
-        load(c.file);
-        EXPECT_EQ(rs().RecordCount(), c.records);
-        const FileFaults& faults = store->fileFaults();
-        std::vector<std::pair<std::int64_t, std::uint64_t>> nonRecords;
-        for (const NonRecordLine& line : faults.nonRecordLines)
-            nonRecords.emplace_back(line.number, line.length);
-        EXPECT_EQ(nonRecords, c.nonRecords);
-        EXPECT_EQ(faults.otherLineEnds, c.otherEnds);
-        EXPECT_EQ(faults.firstOtherLineEnd, c.firstOtherEnd);
-        // The line ends are told once, after any summary.
-        const bool told = !boxes.shown().empty()
-                          && isBox(boxes.shown().back(), "KONTROLA", otherLineEndsMessage(faults),
-                                   Icon::Information);
-        EXPECT_EQ(told, c.otherEnds > 0) << c.file.size();
-        ASSERT_TRUE(store->WriteToFile());
-        EXPECT_FALSE(store->fileFaults().any());
-        EXPECT_EQ(file(), fileOf(std::vector<std::string>(c.records, r)));
-    }
-    EXPECT_EQ(otherLineEndsMessage({{}, 0, 3, 7}),
-              "3 linii ne zavrsuvaat so CR LF (prvata: linija 7). Kontrolata ne ja pominuva "
-              "datotekata dodeka ne se snimi; pri snimanjeto site linii se zapisuvaat so CR LF.");
 }
 
 TEST_F(Store, KeepsTheFirst32767RecordsAndNeverSavesTheRest)

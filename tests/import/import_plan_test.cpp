@@ -180,37 +180,6 @@ TEST(ImportPlan, TheSameRecordTwiceIsRefused)
     EXPECT_EQ(plan.rows.at(2).notes.at(0), std::make_pair(Field::LicenBroj, std::string("189 -> 0000000189")));
 }
 
-TEST(ImportPlan, OneNameInEveryEncodingGivesTheSameReport)
-{
-    // "Петар Петровски" in Windows-1251, UTF-8 with and without a mark, UTF-16LE.
-    const std::string utf8 = "\xD0\x9F\xD0\xB5\xD1\x82\xD0\xB0\xD1\x80 "
-                             "\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2\xD1\x81\xD0\xBA\xD0\xB8";
-    const std::string cp1251 = "\xCF\xE5\xF2\xE0\xF0 \xCF\xE5\xF2\xF0\xEE\xE2\xF1\xEA\xE8";
-    auto utf16le = [](const std::string& ascii, const std::string& name) {
-        std::string out = "\xFF\xFE";
-        for (const char c : ascii)
-            out += std::string{c, '\0'};
-        for (std::size_t i = 0; i < name.size(); ++i) // the name's Windows-1251 letters are U+0410 on
-            out += static_cast<unsigned char>(name[i]) >= 0xC0
-                       ? std::string{static_cast<char>(static_cast<unsigned char>(name[i]) - 0xC0 + 0x10), '\x04'}
-                       : std::string{name[i], '\0'};
-        return out;
-    };
-    const std::string before = kHeader + "1111111181;1111111111111;";
-    const std::string after = ";0101;3112;2088;100\r\n";
-    std::vector<std::string> lines;
-    for (const std::string& bytes : {before + cp1251 + after, before + utf8 + after,
-                                     "\xEF\xBB\xBF" + before + utf8 + after,
-                                     utf16le(before, cp1251) + utf16le(after, "").substr(2)}) {
-        const ImportPlan plan = planOf(bytes);
-        ASSERT_EQ(plan.good, 1) << failures(plan).at(0);
-        lines.push_back(std::string(plan.rows[0].line()));
-    }
-    EXPECT_EQ(lines[0].substr(static_cast<std::size_t>(fieldOffset(Field::ImePrezime)), 35), cp1251 + std::string(20, ' '));
-    for (const std::string& line : lines)
-        EXPECT_EQ(line, lines[0]);
-}
-
 TEST(ImportPlan, WorkbooksFromBothWritersGiveTheSameRecords)
 {
     std::vector<std::vector<ReportRecord>> results;
@@ -304,18 +273,4 @@ TEST_F(ImportAppend, AFailedWriteOrAFullFileLeavesTheFileAsItWas)
                               Icon::Exclamation));
         }
     }
-}
-
-TEST_F(ImportAppend, TheSameSheetTwiceAddsNothing)
-{
-    auto store = load();
-    const Sheet sheet = sheetOf(sheetText);
-    ImportPlan plan = planImport(sheet, mappingOf(sheet), {{}, "03"}, store->rsCustomers.records());
-    ASSERT_TRUE(appendGoodRows(*store, plan, boxes));
-    const std::string once = fs.files.at(kReport);
-    store = std::make_unique<CustomerDataSource>(CustomerDataSource::Options{kReport, false}, fs, boxes);
-    const ImportPlan again = planImport(sheet, mappingOf(sheet), {{}, "03"}, store->rsCustomers.records());
-    EXPECT_EQ(again.good, 0);
-    EXPECT_EQ(again.failed, 5);
-    EXPECT_EQ(fs.files.at(kReport), once);
 }
