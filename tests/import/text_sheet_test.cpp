@@ -103,7 +103,7 @@ TEST(TextSheet, TheEncoding)
     const std::string petar = "\xD0\x9F\xD0\xB5\xD1\x82\xD0\xB0\xD1\x80"; // Петар
     const std::vector<Case> cases = {
         {"\xCF\xE5\xF2\xE0\xF0", TextEncoding::Auto, TextEncoding::Windows1251, petar},
-        {petar, TextEncoding::Auto, TextEncoding::Utf8, petar},
+        {"Ime: " + petar, TextEncoding::Auto, TextEncoding::Utf8, "Ime: " + petar},
         {"\xEF\xBB\xBF" + petar, TextEncoding::Auto, TextEncoding::Utf8, petar},
         {std::string("\xFF\xFE\x1F\x04\x35\x04\x42\x04\x30\x04\x40\x04", 12), TextEncoding::Auto,
          TextEncoding::Utf16Le, petar},
