@@ -9,7 +9,6 @@
 #include "platform/clock.h"
 #include "platform/qt_file_system.h"
 #include "platform/settings_store.h"
-#include "platform/user_boxes.h"
 #include "report_generator.h"
 #include "screen_bench.h"
 #include "transfer/frm_prenos.h"
@@ -24,18 +23,6 @@
 namespace {
 
 using namespace dorvik;
-
-struct SilentBoxes : UserBoxes {
-    std::string last;
-    Answer message(const MessageRequest& request) override
-    {
-        last = request.text;
-        return Answer::Ok;
-    }
-    std::string input(const InputRequest&) override { return {}; }
-    std::string openFile(const FileDialogRequest&) override { return {}; }
-    std::string saveFile(const FileDialogRequest&) override { return {}; }
-};
 
 const char* const kHeader[] = {"Godina", "Licen broj", "EMBG", "Registarski broj", "Ime i prezime", "Firma",
                                "Period od", "Period do", "Casovi", "Iznos", "Boleduvanje", "Efektiven staz",
@@ -140,7 +127,7 @@ int main(int argc, char** argv)
     std::ofstream(sheetPath, std::ios::binary) << csv;
 
     std::vector<double> csvRun, xlsxRun, windowRun, importRun, checkRun;
-    SilentBoxes boxes;
+    import::ReasonBoxes boxes;
     SystemClock clock;
     QtSettingsStore settings;
     for (int i = 0; i < runs; ++i) {

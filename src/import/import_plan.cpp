@@ -23,20 +23,6 @@ public:
     void setColour(Field, BoxColour) override {}
 };
 
-class ReasonBoxes : public UserBoxes {
-public:
-    Answer message(const MessageRequest& request) override
-    {
-        last = request.text;
-        return Answer::Ok;
-    }
-    std::string input(const InputRequest&) override { return {}; }
-    std::string openFile(const FileDialogRequest&) override { return {}; }
-    std::string saveFile(const FileDialogRequest&) override { return {}; }
-
-    std::string last;
-};
-
 // The surname and the given name, a blank between, into out.
 void joinName(const SheetCell& surname, const SheetCell& given, std::string& out)
 {

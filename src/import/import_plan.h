@@ -6,6 +6,7 @@
 #include "data/record_table.h"
 #include "import/mapping.h"
 #include "import/normalise.h"
+#include "platform/user_boxes.h"
 
 #include <array>
 #include <cstdint>
@@ -63,6 +64,22 @@ std::string describe(const RowProblem& problem);
 std::string failureLine(const RowResult& row);
 
 std::string duplicateReason(int record);
+
+// Boxes nobody sees: each is answered OK and the last one's text kept (the
+// message a check routine shows is the reason its row fails).
+class ReasonBoxes : public UserBoxes {
+public:
+    Answer message(const MessageRequest& request) override
+    {
+        last = request.text;
+        return Answer::Ok;
+    }
+    std::string input(const InputRequest&) override { return {}; }
+    std::string openFile(const FileDialogRequest&) override { return {}; }
+    std::string saveFile(const FileDialogRequest&) override { return {}; }
+
+    std::string last;
+};
 inline constexpr const char* kMonthsWorkedOutNote = "presmetano od periodot";
 inline constexpr const char* kNoSourceReason = "nema kolona nitu vrednost za poleto";
 inline constexpr const char* kZeroMasterNumberReason = "maticniot broj ne smee da bide samo nuli";
