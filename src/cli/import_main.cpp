@@ -26,9 +26,9 @@ namespace {
 using namespace dorvik;
 using namespace dorvik::import;
 
-constexpr int kAllAppended = 0;
-constexpr int kSomeFailed = 1;
-constexpr int kTrouble = 2;
+using cli::kAllDone;
+using cli::kSomeFailed;
+using cli::kTrouble;
 
 // In the words every tool uses (cli/usage.h).
 const std::string kUsage = std::string(cli::kUsageWord) + " dorvik-import [OPCII] TABELA DATOTEKA\n"
@@ -139,12 +139,12 @@ bool parse(int argc, char** argv, Options& options, int& exitNow)
         }
         if (cli::isHelpOption(arg)) {
             std::fputs(kUsage.c_str(), stdout);
-            exitNow = kAllAppended;
+            exitNow = kAllDone;
             return true;
         }
         if (cli::isVersionOption(arg)) {
             std::printf("dorvik-import %s\n", kVersion);
-            exitNow = kAllAppended;
+            exitNow = kAllDone;
             return true;
         }
         if (arg == "--skip-bad") {
@@ -293,7 +293,7 @@ int run(const Options& options)
             complain(options.rejected + ": " + *error);
             return kTrouble;
         }
-    const int status = plan.failed > 0 ? kSomeFailed : kAllAppended;
+    const int status = plan.failed > 0 ? kSomeFailed : kAllDone;
     if (plan.failed > 0 && !options.skipBad) {
         std::printf("Nisto ne e dodadeno: %d redovi so greski.\n", plan.failed);
         return status;

@@ -21,9 +21,9 @@ namespace {
 
 using namespace dorvik;
 
-constexpr int kAllPassed = 0;
-constexpr int kSomeFailed = 1;
-constexpr int kTrouble = 2;
+using cli::kAllDone;
+using cli::kSomeFailed;
+using cli::kTrouble;
 
 // In the words every tool uses (cli/usage.h).
 const std::string kUsage = std::string(cli::kUsageWord) + " dorvik-check [-v] DATOTEKA...\n"
@@ -91,7 +91,7 @@ int checkFile(const std::string& path, bool verbose, PosixFileSystem& files,
         printLine(result.verdict == CheckVerdict::Passed ? kCheckPassedMessage
                                                          : kCheckFailedMessage);
         printLine(result.listPath);
-        return result.verdict == CheckVerdict::Passed ? kAllPassed : kSomeFailed;
+        return result.verdict == CheckVerdict::Passed ? kAllDone : kSomeFailed;
     case CheckVerdict::Aborted:
     case CheckVerdict::Declined:
         break;
@@ -119,10 +119,10 @@ int main(int argc, char** argv)
             verbose = true;
         } else if (cli::isHelpOption(arg)) {
             std::fputs(kUsage.c_str(), stdout);
-            return kAllPassed;
+            return kAllDone;
         } else if (cli::isVersionOption(arg)) {
             std::printf("dorvik-check %s\n", kVersion);
-            return kAllPassed;
+            return kAllDone;
         } else {
             complain(cli::unknownOption(arg));
             std::fputs(kUsage.c_str(), stderr);
@@ -136,7 +136,7 @@ int main(int argc, char** argv)
 
     PosixFileSystem files;
     const SystemClock clock;
-    int status = kAllPassed;
+    int status = kAllDone;
     for (const std::string& path : paths)
         status = std::max(status, checkFile(path, verbose, files, clock));
 

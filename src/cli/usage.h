@@ -24,6 +24,14 @@ namespace dorvik::cli {
 
 inline constexpr const char* kUsageWord = "Upotreba:";
 
+// The exit statuses of both tools: 0 every file passed (dorvik-check) or
+// every row was added (dorvik-import); 1 a file failed its check or a row
+// was refused; 2 trouble (wrong use, a file that could not be read or
+// written), which wins over a failure.
+inline constexpr int kAllDone = 0;
+inline constexpr int kSomeFailed = 1;
+inline constexpr int kTrouble = 2;
+
 // The help's lines of -h and -V, their descriptions starting at the column
 // where the tool's other options' descriptions start.
 inline std::string helpAndVersionOptions(std::size_t column = 17)
