@@ -2,26 +2,11 @@
 // separator and the encoding.
 #include "import/text_sheet.h"
 
+#include "sheet_rows.h"
+
 #include <gtest/gtest.h>
 
 using namespace dorvik::import;
-
-namespace {
-
-// The rows as "number:cell|cell", unreadable rows marked "!".
-std::vector<std::string> shown(const Sheet& sheet)
-{
-    std::vector<std::string> rows;
-    for (const SheetRow& row : sheet.rows) {
-        std::string text = std::to_string(row.number) + (row.unreadable.empty() ? ":" : "!");
-        for (std::size_t c = 0; c < row.cells.size(); ++c)
-            text += std::string(c ? "|" : "") + std::string(row.cells[c].text);
-        rows.push_back(text);
-    }
-    return rows;
-}
-
-} // namespace
 
 TEST(TextSheet, QuotingRowEndsAndEmptyRows)
 {
@@ -47,7 +32,7 @@ TEST(TextSheet, QuotingRowEndsAndEmptyRows)
         SCOPED_TRACE(c.bytes);
         const SheetResult result = readTextSheet(c.bytes);
         EXPECT_EQ(result.error, "");
-        EXPECT_EQ(shown(result.sheet), c.rows);
+        EXPECT_EQ(rowsOf(result.sheet), c.rows);
         EXPECT_EQ(result.sheet.emptyRows, c.emptyRows);
     }
     const Sheet open = readTextSheet("a;b\r\n\"c;d\r\n").sheet;
@@ -88,7 +73,7 @@ TEST(TextSheet, TheSeparator)
         const Sheet sheet = readTextSheet(c.bytes, options).sheet;
         EXPECT_EQ(sheet.separator, c.separator);
         ASSERT_FALSE(sheet.rows.empty());
-        EXPECT_EQ(shown(sheet).front(), c.firstRow);
+        EXPECT_EQ(rowsOf(sheet).front(), c.firstRow);
     }
 }
 

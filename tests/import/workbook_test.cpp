@@ -3,6 +3,7 @@
 #include "import/sheet_file.h"
 #include "import/zip_archive.h"
 #include "import/ods_sheet.h"
+#include "sheet_rows.h"
 #include "temp_dir.h"
 #include "zip_maker.h"
 
@@ -13,22 +14,6 @@ using dorvik::testing::readBytes;
 using dorvik::testing::zipOf;
 
 namespace {
-
-std::string cells(const SheetRow& row)
-{
-    std::string text = std::to_string(row.number) + ":";
-    for (std::size_t c = 0; c < row.cells.size(); ++c)
-        text += std::string(c ? "|" : "") + std::string(row.cells[c].text) + (row.cells[c].number ? "#" : "");
-    return text;
-}
-
-std::vector<std::string> rowsOf(const Sheet& sheet)
-{
-    std::vector<std::string> rows;
-    for (const SheetRow& row : sheet.rows)
-        rows.push_back(cells(row));
-    return rows;
-}
 
 const std::string kPetrovski = "\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2\xD1\x81\xD0\xBA\xD0\xB8";
 const std::string kPetar = "\xD0\x9F\xD0\xB5\xD1\x82\xD0\xB0\xD1\x80";
