@@ -6,35 +6,20 @@
 //   check   runs the check over it as the review screen does, writing its
 //           error list.
 // Every message box is printed on stdout (title, TAB, text) and answered Yes
-// or OK. Exit status 0 when the write was done, 1 when it was not.
+// or OK, as dorvik-check -v does. Exit status 0 when the write was done, 1
+// when it was not.
 //
 //   fault_driver save|check REPORT [COMMAND]
 #include "check/check_run.h"
 #include "check/store_check_view.h"
+#include "cli/batch_boxes.h"
 #include "data/customer_data_source.h"
 #include "platform/clock.h"
 #include "platform/qt_file_system.h"
-#include "platform/user_boxes.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-class PrintingBoxes : public dorvik::UserBoxes {
-public:
-    dorvik::Answer message(const dorvik::MessageRequest& request) override
-    {
-        std::printf("%s\t%s\n", request.title.c_str(), request.text.c_str());
-        return request.buttons == dorvik::Buttons::Ok ? dorvik::Answer::Ok : dorvik::Answer::Yes;
-    }
-    std::string input(const dorvik::InputRequest&) override { return {}; }
-    std::string openFile(const dorvik::FileDialogRequest&) override { return {}; }
-    std::string saveFile(const dorvik::FileDialogRequest&) override { return {}; }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -43,7 +28,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: fault_driver save|check REPORT [COMMAND]\n");
         return 2;
     }
-    PrintingBoxes boxes;
+    dorvik::cli::ConfirmingBoxes boxes(stdout, true);
     dorvik::QtFileSystem files;
     dorvik::CustomerDataSource store({argv[2], false}, files, boxes);
     if (argc == 4 && std::system(argv[3]) != 0)
