@@ -166,18 +166,20 @@ TEST(ImportPlan, TheSameRecordTwiceIsRefused)
     ASSERT_EQ(first.good, 1);
     existing.push_back(ReportRecord::fromLine(first.rows[0].line())); // the file's first record
     existing.push_back(ReportRecord::fromLine(recordLine(1)));
+    // The sheet's good rows are numbered on from the file's records.
     const ImportPlan plan = planOf(kHeader + row("1111111181", "1111111111111", "Ana")
+                                       + row("1111111181", "2305853450009", "Ivo")
                                        + row("0000000189", "2305853450009", "Mia") + "\r\n"
                                        + row("189", "2305853450009", "Mia"),
                                    existing);
     EXPECT_EQ(failures(plan), (std::vector<std::string>{
                                   "red 2: MaticenBroj '1111111111111': Istata prijava vekje postoi (slog 1)",
-                                  "red 5: MaticenBroj '2305853450009': Istata prijava vekje postoi (slog 3)"}));
-    EXPECT_EQ(plan.good, 1);
+                                  "red 6: MaticenBroj '2305853450009': Istata prijava vekje postoi (slog 4)"}));
+    EXPECT_EQ(plan.good, 2);
     EXPECT_EQ(plan.emptyRows, 1);
     EXPECT_TRUE(plan.rows.at(1).notes.empty());
     EXPECT_TRUE(plan.rows.at(1).monthsWorkedOut);
-    EXPECT_EQ(plan.rows.at(2).notes.at(0), std::make_pair(Field::LicenBroj, std::string("189 -> 0000000189")));
+    EXPECT_EQ(plan.rows.at(3).notes.at(0), std::make_pair(Field::LicenBroj, std::string("189 -> 0000000189")));
 }
 
 TEST(ImportPlan, WorkbooksFromBothWritersGiveTheSameRecords)
