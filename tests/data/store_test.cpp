@@ -78,6 +78,7 @@ TEST_F(Store, MovesAndTheirFailures)
     load(fileOf(records(2)));
     int notified = 0;
     rs().addCursorListener([&] { ++notified; });
+    rs().removeCursorListener(rs().addCursorListener([&] { notified += 100; }));
     EXPECT_FALSE(rs().MoveTo(2));
     EXPECT_FALSE(rs().MoveTo(-1));
     EXPECT_TRUE(rs().MoveTo(1));
@@ -126,6 +127,14 @@ TEST_F(Store, ChangesAreRefusedWhenTheFieldCannotHoldThem)
     rs().MoveTo(0);
     rs().CancelUpdate();
     EXPECT_EQ(rs().RecordCount(), 6);
+    // Saved, a new record stays; read anew, unsaved work is gone.
+    ASSERT_TRUE(rs().AddNew());
+    ASSERT_TRUE(store->WriteToFile());
+    rs().CancelUpdate();
+    EXPECT_EQ(rs().RecordCount(), 7);
+    ASSERT_TRUE(rs().MoveFirst() && rs().setField(Field::Firma, "Nova"));
+    EXPECT_TRUE(store->reload());
+    EXPECT_FALSE(store->hasUnsavedChanges());
 }
 
 TEST_F(Store, SavesKeepTheOriginalUnderAFreeNameAndAskBeforeOverwritingAnothersWork)
