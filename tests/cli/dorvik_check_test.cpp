@@ -140,7 +140,7 @@ TEST(DorvikCheck, LinesThatAreNoRecordsAndOtherLineEndsFail)
         EXPECT_EQ(readBytes(dir.file(stem + ".err")),
                   errorListHeader(dirPath + "/" + stem) + c.list + std::string(kErrorListFooter));
         EXPECT_NE(run.out.find(std::string("KONTROLA\t")
-                               + (c.status ? kCheckFailedMessage : kCheckPassedMessage)),
+                               + (c.status ? kCheckFailedMessage : kCheckPassedMessage) + "\n"),
                   std::string::npos);
     }
     // The load says once what the line ends are.
