@@ -103,6 +103,11 @@ TEST_F(ReviewTest, ANewReportIsAppendedOnceAndPregledShowsIt)
     click("cmdPreview");
     EXPECT_EQ(counters(), "4/5");
     EXPECT_TRUE(boxes.shown().empty());
+    // A full file takes no more.
+    open(fileOf(records(kMaxRecords)));
+    click("cmdAddNew");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{kStoreFullMessage});
+    EXPECT_EQ(counters(), "1/32767");
 }
 
 TEST_F(ReviewTest, LeavingATypedNewReportAsksWhetherToSaveIt)
