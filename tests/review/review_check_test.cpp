@@ -66,6 +66,8 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
     EXPECT_FALSE(screen->findChild<QProgressBar*>("prgView")->isVisible());
     for (const ShownBox& shown : boxes.shown())
         EXPECT_EQ(shown.checkBox.empty(), !shown.message.finding) << shown.message.text;
+    click("cmdFirst"); // the boxes follow the moves again
+    EXPECT_EQ(name(), "Ime Prezime 1");
     // At the verdict the last record is in view, also after a record without findings.
     open(fileOf({recordLine(1), kRecords[1], recordLine(3)}));
     whileOpen.clear();
@@ -78,6 +80,9 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
     EXPECT_EQ(boxes.texts().back(), kCheckPassedMessage);
     EXPECT_EQ(nameAtVerdict, "");
     EXPECT_EQ(counters(), "0/0");
+    open(fileOf(records(1)));
+    check();
+    EXPECT_EQ(counters(), "1/1");
 }
 
 // The run checks the file on the disk: unsaved corrections are saved first
