@@ -110,6 +110,9 @@ TEST(Workbook, XlsxShapes)
          {"1:a|a|1|#N/A|12345.67#", "2:||1000#"}},
         // A string index past the table is an empty cell.
         {"<x:row r='1'><x:c t='s'><x:v>5</x:v></x:c><x:c><x:v>1</x:v></x:c></x:row>", "", {"1:|1#"}},
+        // Columns Z and AB, with AA between them empty.
+        {"<x:row r='3'><x:c r='Z3'><x:v>1</x:v></x:c><x:c r='AB3'><x:v>2</x:v></x:c></x:row>", "",
+         {"3:" + std::string(25, '|') + "1#||2#"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sheetData);
@@ -128,7 +131,7 @@ TEST(Workbook, OdsShapes)
         "<table:table-cell office:value-type='float' office:value='615' table:number-columns-repeated='2'><text:p>615,00</text:p></table:table-cell>"
         "<table:covered-table-cell/>"
         "<table:table-cell><office:annotation><text:p>beleska</text:p></office:annotation>"
-        "<text:p>a<text:s text:c='2'/>b<text:tab/>c</text:p><text:p>d<text:line-break/>e</text:p></table:table-cell>"
+        "<text:p>a<text:s text:c='2'/>b<text:tab/>c</text:p> <text:p>d<text:line-break/>e</text:p></table:table-cell>"
         "<table:table-cell office:value-type='date' office:date-value='2003-02-01T12:00:00'><text:p>1.2.03</text:p></table:table-cell>"
         "<table:table-cell office:value-type='percentage' office:value='0.05'><text:p>5%</text:p></table:table-cell>"
         "</table:table-row>"
@@ -185,4 +188,8 @@ TEST(Workbook, UnpackingStopsAtTheLimit)
     EXPECT_EQ(readOdsSheet(small).error, unpackedTooLargeMessage());
     ZipArchive enough(bytes, 10000);
     EXPECT_EQ(readOdsSheet(enough).error, "");
+    // Reading ends with the first sheet: the sheets after it are not unpacked.
+    const std::string later = ods("<table:table/><table:table>" + std::string(100000, ' ') + "</table:table>");
+    ZipArchive first(later, 70000);
+    EXPECT_EQ(readOdsSheet(first).error, "");
 }
