@@ -78,7 +78,8 @@ TEST(DorvikImport, ColumnsByHeaderOrLetterAndANewReportFile)
     writeBytes(dir.file("plata.txt"), sheet);
     Outcome run = runImport(dir, kSet + "--column LicenBroj=C --column MaticenBroj=d --column ImePrezime=I+B "
                                         "--column=PeriodOd=E --column PeriodDo=F --column VkRabCasovi=G "
-                                        "--column Denari=H --amounts field --separator '\\t' plata.txt NOVA.TXT");
+                                        "--column Denari=H --amounts field --separator '\\t' --encoding UTF-16LE "
+                                        "plata.txt NOVA.TXT");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Dodadeni se 1 prijavi vo NOVA.TXT.\n");

@@ -21,7 +21,7 @@ TEST(Normalise, EachKindOfCell)
         // Trimmed; a leading "'" and Excel's ="..." removed; blanks dropped in numbers.
         {Field::MaticenBroj, " '0101980450008 ", false, "0101980450008"},
         {Field::MaticenBroj, "=\"0101980450008\"", false, "0101980450008"},
-        {Field::MaticenBroj, "0101 980\xC2\xA0" "450 008", false, "0101980450008"},
+        {Field::MaticenBroj, "0101 980\xC2\xA0" "450\xE2\x80\x87" "008", false, "0101980450008"},
         // Identifiers: digits only, left zeros added (and said), a trailing ".0" dropped.
         {Field::LicenBroj, "615", false, "0000000615", "615 -> 0000000615"},
         {Field::LicenBroj, "615.0", false, "0000000615", "615 -> 0000000615"},
@@ -86,6 +86,7 @@ TEST(Normalise, EachKindOfCell)
         {Field::Denari, "12345.67", true, "001234567"},
         {Field::Denari, "9999999.99", false, "999999999"},
         {Field::Denari, "10000000", false, "!pogolem od 9.999.999,99"},
+        {Field::Denari, "10000000000000", false, "!prevelik broj"},
         {Field::Denari, "0.125", false, "!poveke od dve decimali"},
         {Field::Denari, "12345,678", false, "!poveke od dve decimali"},
         {Field::Denari, "12.3456", true, "!poveke od dve decimali"},
@@ -102,7 +103,7 @@ TEST(Normalise, EachKindOfCell)
         {Field::ImePrezime, "Ana\nMarkovska", false, "!kontrolen znak U+000A"},
         {Field::Firma, std::string(35, 'F'), false, std::string(35, 'F')},
         {Field::Firma, std::string(36, 'F'), false, "!podolgo od 35 znaci (36)"},
-        {Field::Firma, "", false, std::string(35, ' ')},
+        {Field::Firma, "=\"\"", false, std::string(35, ' ')},
         {Field::StepenZgolem, "", false, "     "},
         {Field::StepenZgolem, "12/15", false, "12/15"},
         {Field::StepenZgolem, "12/150", false, "!podolgo od 5 znaci (6)"},

@@ -23,8 +23,8 @@ TEST(TextSheet, QuotingRowEndsAndEmptyRows)
         {"\"a\"\"b\";\"c;d\"\r\n\"x\r\ny\";z\r\n\"p\"q;r\"s\r\n", {"1:a\"b|c;d", "2:x\r\ny|z", "3:pq|r\"s"}, 0},
         // Empty rows, blank rows and rows of empty cells are skipped and counted.
         {"a;b\r\n\r\n;;\r\n \xC2\xA0;\t\r\nc;d\r\n\r\n", {"1:a|b", "5:c|d"}, 4},
-        // Empty cells keep their places.
-        {";x;\r\n", {"1:|x|"}, 0},
+        // Empty cells keep their places; a Cyrillic "Р" (D0 A0) is no blank.
+        {";\xD0\xA0;\r\n", {"1:|\xD0\xA0|"}, 0},
         // An unterminated quote fails its row and every row after it, named.
         {"a;b\r\n\"c;d\r\ne;f\r\n\r\ng\r\n", {"1:a|b", "2!\"c|d", "3!e|f", "5!g"}, 1},
     };
@@ -52,7 +52,7 @@ TEST(TextSheet, TheSeparator)
         {"a,b,c\r\nd,e,f\r\n", {}, ',', "1:a|b|c"},
         {"a\tb\r\nc\td\r\n", {}, '\t', "1:a|b"},
         // One count on most rows wins over more separators on a few.
-        {"a,b;c;d\r\ne;f;g\r\nh;i;j\r\nk,l,m,n,o;p;q\r\n", {}, ';', "1:a,b|c|d"},
+        {"a,b,c,d\r\ne;f;g\r\nh;i;j\r\nk,l,m,n,o;p;q\r\n", {}, ';', "1:a,b,c,d"},
         // Decimal commas in every row: a tie, and ";" wins it.
         {"x;1,5\r\ny;2,5\r\n", {}, ';', "1:x|1,5"},
         // Commas and tabs tie: the comma, before the tab.
