@@ -184,10 +184,12 @@ TEST_F(TransferWindow, TheMappingIsRememberedByHeaderWhereverTheColumnMoves)
     MappingEditor* editor = screen->mappingEditor();
     QComboBox* denari = editor->source(Field::Denari);
     denari->setCurrentIndex(denari->findText("A: Bruto"));
+    EXPECT_FALSE(editor->value(Field::Denari)->isEnabled()); // a column gives it
     setValue(editor, Field::Firma, "Nova Firma");
     setValue(editor, Field::Godina, "26");
     EXPECT_EQ(screen->plan().good, 1);
-    screen->close();
+    click("cmdZatvori");
+    EXPECT_FALSE(screen->isVisible());
 
     // The columns reordered, and the entry screen's auto-fill values cleared.
     Module1::AutoFirma.clear();
