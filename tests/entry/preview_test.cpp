@@ -14,8 +14,10 @@ TEST_F(EntryTest, PreviewPagesThroughTheFileAsItIs)
     files.files[kReportPath] = fileOf({bad, recordLine(2), recordLine(3)});
     open();
     EXPECT_FALSE(button("cmdNextV")->isVisible());
+    const QPoint saveAt = button("cmdSnimi")->pos(); // the paging buttons' places kept
     pressButton("cmdPregled");
     EXPECT_TRUE(button("cmdNextV")->isVisible());
+    EXPECT_EQ(button("cmdSnimi")->pos(), saveAt);
     EXPECT_FALSE(button("cmdSnimi")->isEnabled());
     EXPECT_EQ(counters(), "3/3");
     struct Step {
