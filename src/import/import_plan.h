@@ -80,6 +80,7 @@ public:
 
     std::string last;
 };
+
 inline constexpr const char* kMonthsWorkedOutNote = "presmetano od periodot";
 inline constexpr const char* kNoSourceReason = "nema kolona nitu vrednost za poleto";
 inline constexpr const char* kZeroMasterNumberReason = "maticniot broj ne smee da bide samo nuli";
