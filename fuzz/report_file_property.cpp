@@ -62,7 +62,7 @@ void reportFileProperty(std::string_view input)
     const std::size_t block = byte(1) == 0 ? bytes.size() + 1 : byte(1);
     const bool failed = failAfter < 4 && failAfter * block < bytes.size() + block;
     std::vector<std::string> records;
-    std::int64_t rejected = 0, rejectedNonEmpty = 0, otherEnds = 0, firstOtherEnd = 0;
+    std::int64_t otherEnds = 0, firstOtherEnd = 0;
     std::vector<std::string> faultLines; // the list's lines after the records'
     const std::string handed = bytes.substr(0, failed ? failAfter * block : bytes.size());
     std::int64_t number = 0;
@@ -75,16 +75,15 @@ void reportFileProperty(std::string_view input)
             firstOtherEnd = number;
         if (line.size() == 147)
             records.push_back(line);
-        rejected += line.size() != 147;
-        rejectedNonEmpty += line.size() != 147 && !line.empty();
-        if (line.size() != 147 && !line.empty())
+        else if (!line.empty())
             faultLines.push_back("Linija " + std::to_string(number) + ": " + std::to_string(line.size())
                                  + " znaci namesto 147,");
     }
+    const auto accepted = static_cast<std::int64_t>(records.size()), rejected = number - accepted;
+    const auto rejectedNonEmpty = static_cast<std::int64_t>(faultLines.size());
     if (otherEnds > 0)
         faultLines.push_back(std::to_string(otherEnds) + " linii ne zavrsuvaat so CR LF (prvata: linija "
                              + std::to_string(firstOtherEnd) + "); Snimi gi zapisuva so CR LF,");
-    const auto accepted = static_cast<std::int64_t>(records.size());
     const bool complete = !failed && (accepted > 0 || rejectedNonEmpty == 0);
     FUZZ_REQUIRE(store.acceptedLines() == accepted && store.rejectedLines() == rejected);
     FUZZ_REQUIRE(store.loadedCompletely() == complete);

@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include "data/customer_data_source.h"
 #include "platform/settings_store.h"
 #include "review/frm_kontrola.h"
 #include "screen_test.h"
@@ -131,7 +130,6 @@ TEST_F(MainWindowTest, TheImportCommandAsksForTheReportFileThenTheSheet)
 {
     MainWindow window(services, settings);
     QAction* command = window.findChild<QAction*>("mnuPrenosOdTabela");
-    EXPECT_EQ(command->text(), "Prenos od tabela...");
     EXPECT_EQ(command->shortcut(), QKeySequence("Ctrl+T"));
     command->trigger(); // cancelled at the first dialog
     boxes.answerFile("/a/P.TXT");
@@ -147,22 +145,16 @@ TEST_F(MainWindowTest, TheImportCommandAsksForTheReportFileThenTheSheet)
     files.files["/a/P.TXT"] = fileOf(records(1));
     files.files["/a/plata.csv"] = "LicenBroj;MaticenBroj;ImePrezime;PeriodOd;PeriodDo;VkRabCasovi;Denari\r\n"
                                   "1111111181;0101980450008;Ana;0101;3112;2088;100\r\n";
-    settings.setText("Prenos", "Godina", "vrednost:26"); // not taken: the year is never remembered
+    // The year is never remembered: were this one taken, the check would refuse the row.
+    settings.setText("Prenos", "Godina", "vrednost:27");
     settings.setText("Prenos", "RegistarskiBroj", "vrednost:1234567897");
+    Module1::AutoGodina = "26";
     boxes.answerFile("/a/P.TXT");
     boxes.answerFile("/a/plata.csv");
     command->trigger();
     ASSERT_EQ(window.openScreens().size(), 1u);
     auto* transfer = qobject_cast<frmPrenos*>(window.openScreens()[0]);
     ASSERT_NE(transfer, nullptr);
-    EXPECT_EQ(transfer->plan().good, 0);
-    Module1::AutoGodina = "26";
-    transfer->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    boxes.answerFile("/a/P.TXT");
-    boxes.answerFile("/a/plata.csv");
-    command->trigger();
-    transfer = qobject_cast<frmPrenos*>(window.openScreens().at(0));
     ASSERT_EQ(transfer->plan().good, 1);
     boxes.answer(Answer::Yes); // open the file for review
     transfer->append();

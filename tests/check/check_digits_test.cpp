@@ -8,7 +8,8 @@
 using namespace dorvik;
 using namespace dorvik::testing;
 
-// The expected digits are held to a reference in the rules property (tests/properties).
+// The expected digits are held to a reference in the rules property (tests/properties);
+// numbers that pass say nothing in the field rules' and the entry screen's tests.
 TEST(CheckDigits, TheRoutinesPaintTellAndSetTheFaultCode)
 {
     struct Case {
@@ -16,11 +17,10 @@ TEST(CheckDigits, TheRoutinesPaintTellAndSetTheFaultCode)
         const char* kind;
         const char* number;
         Field box;
-        std::int16_t fault; // 0: passes
+        std::int16_t fault; // 0: says nothing
         const char* message;
     };
     const Case cases[] = {
-        {KontrolaMod10, "LB", "0111111118", Field::LicenBroj, 0, ""},
         {KontrolaMod10, "LB", "0111111119", Field::LicenBroj, kFaultLbMod10,
          "LICNIOT  BROJ E GRESEN  PO MODUL 10"},
         {KontrolaMod10, "RB", "1234567891", Field::RegistarskiBroj, kFaultRbMod10,
@@ -29,7 +29,6 @@ TEST(CheckDigits, TheRoutinesPaintTellAndSetTheFaultCode)
          "LICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11"},
         {KontrolaMod11, "MB", "1111111111112", Field::MaticenBroj, kFaultMbMod11,
          "MATICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11"},
-        {KontrolaMod11, "MB", "1111111111111", Field::MaticenBroj, 0, ""},
         {KontrolaMod10, "MB", "1111111111", Field::MaticenBroj, 0, ""}, // a kind it does not know
         {KontrolaMod11, "RB", "1111111111112", Field::MaticenBroj, 0, ""},
     };

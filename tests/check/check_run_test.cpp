@@ -84,10 +84,8 @@ TEST_F(CheckRun, AsksWritesTheListAndGivesTheVerdict)
     // The year window moves with today's date.
     clock = FixedClock(std::chrono::year{2004} / 1 / 1);
     EXPECT_EQ(run(fileOf({lineWith(1, {{Field::Godina, "04"}})})).verdict, CheckVerdict::Passed);
-}
 
-TEST_F(CheckRun, NoWritesNothing)
-{
+    // No writes nothing.
     files.files[kList] = "earlier";
     EXPECT_EQ(run(fileOf(records(1)), false).verdict, CheckVerdict::Declined);
     EXPECT_EQ(boxes.shown().size(), 1u);

