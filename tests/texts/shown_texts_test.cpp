@@ -4,7 +4,9 @@
 // this test, and no other test need spell a text out again. Texts kept in
 // constants and functions are compared one by one; the captions, menus,
 // tooltips and prompts written inside a window are looked for among all that
-// the window shows, with the boxes its commands open.
+// the window shows, with the boxes its commands open, where no word of
+// another language may stand (tests/app/one_language_test.cpp walks Qt's
+// own windows).
 //
 // Spelled out beside the rule that shows them instead: the field rules'
 // messages and error-list columns (tests/check/field_rules_test.cpp) and the
@@ -17,10 +19,12 @@
 #include "data/customer_data_source.h"
 #include "entry/frm_popolnuvawe.h"
 #include "entry/frm_vnos.h"
+#include "foreign_words.h"
 #include "memory_file_system.h"
 #include "platform/clock.h"
 #include "platform/error_text.h"
 #include "platform/file_system.h"
+#include "platform/program_language.h"
 #include "platform/settings_store.h"
 #include "print/error_list_pages.h"
 #include "print/recapitulation_page.h"
@@ -343,6 +347,7 @@ const Window kWindows[] = {
 
 TEST(ShownTexts, EachWindowShowsItsCaptionsAsTheUserMustSeeThem)
 {
+    ASSERT_TRUE(installProgramLanguage()); // as at start-up: dates and Qt's words
     for (const Window& window : kWindows) {
         SCOPED_TRACE(window.name);
         QSettings(QStringLiteral("Dorvik"), QStringLiteral("Dorvik")).clear();
@@ -360,6 +365,11 @@ TEST(ShownTexts, EachWindowShowsItsCaptionsAsTheUserMustSeeThem)
         const QStringList texts = shownTexts(shown.get(), boxes);
         for (const char* text : window.texts)
             EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+        // Nothing in another language, but for the splash's own "Version"
+        // and "Windows 95/98/Me/2000".
+        for (const QString& text : texts)
+            EXPECT_TRUE(window.name == std::string("splash") || foreignWordsIn(text).isEmpty())
+                << text.toStdString();
     }
 }
 
