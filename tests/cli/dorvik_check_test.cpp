@@ -158,6 +158,9 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
     writeBytes(dir.file("X.ERR"), fileOf(records(1)));
     fs::create_directory(dir.file("FOLDER.TXT"));
     mkfifo(dir.file("FIFO.TXT").c_str(), 0644);
+    // A device reached through a name in the folder: its list would land
+    // here, where the check below sees it, and never in the shared /dev.
+    fs::create_symlink("/dev/null", dir.file("NULL.TXT"));
     const struct {
         std::string args;
         std::string err;
@@ -167,7 +170,7 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
         // Refused at once: no wait for a writer, no endless read, no list.
         {"FIFO.TXT", "dorvik-check: FIFO.TXT: ne e obicna datoteka\n"},
         {"/dev/zero", "dorvik-check: /dev/zero: ne e obicna datoteka\n"},
-        {"/dev/null", "dorvik-check: /dev/null: ne e obicna datoteka\n"},
+        {"NULL.TXT", "dorvik-check: NULL.TXT: ne e obicna datoteka\n"},
         {"X.ERR", "dorvik-check: " + dir.path().string() + "/X.err: " + kListNameClashMessage + "\n"},
         {"--bogus", "dorvik-check: nepoznata opcija --bogus\nUpotreba: dorvik-check"},
         {"", ""},
@@ -179,9 +182,7 @@ TEST(DorvikCheck, TroubleWinsOverAFailure)
     }
     EXPECT_EQ(readBytes(dir.file("X.ERR")), fileOf(records(1)));
     EXPECT_EQ(namesIn(dir),
-              (std::vector<std::string>{"FIFO.TXT", "FOLDER.TXT", "LOS.TXT", "LOS.err", "X.ERR"}));
-    EXPECT_FALSE(fs::exists("/dev/null.err"));
-    fs::remove("/dev/null.err");
+              (std::vector<std::string>{"FIFO.TXT", "FOLDER.TXT", "LOS.TXT", "LOS.err", "NULL.TXT", "X.ERR"}));
     // A full standard output is trouble too.
     const std::string command = "cd '" + dir.path().string() + "' && " DORVIK_CHECK_PROGRAM
                                 " LOS.TXT >/dev/full 2>'" + dir.file("e") + "'";

@@ -20,7 +20,9 @@ TEST(Normalise, EachKindOfCell)
     // What the import plan's tests already give through whole rows is not
     // repeated here: a lost-digits identifier, a D.M.YYYY period, the dates of
     // both workbooks, an empty whole number, a negative amount, a character
-    // outside the code page.
+    // outside the code page. Nor the months worked out from a period: the
+    // plan's tests pin them whole ("1200", "0200"), the field rules' test a
+    // period of days alone, both over the one service length.
     const std::vector<Case> cases = {
         // Trimmed; a leading "'" and Excel's ="..." removed; blanks dropped in numbers.
         {Field::MaticenBroj, " '0101980450008 ", false, "0101980450008"},
@@ -109,22 +111,5 @@ TEST(Normalise, EachKindOfCell)
             EXPECT_EQ(v.stored(), c.stored);
             EXPECT_EQ(v.note, c.note);
         }
-    }
-}
-
-TEST(Normalise, ServiceMonthsFromThePeriod)
-{
-    struct Case {
-        std::string od, to, months;
-    };
-    // A whole year, months and days, and an end before the start come through
-    // the import plan's tests; here a single day and days alone.
-    const std::vector<Case> cases = {
-        {"0101", "0101", "0001"},
-        {"0103", "1503", "0015"},
-    };
-    for (const Case& c : cases) {
-        const FieldValue v = serviceMonths(c.od, c.to);
-        EXPECT_EQ(v.ok() ? std::string(v.stored()) : "!" + v.error, c.months) << c.od << "-" << c.to;
     }
 }
