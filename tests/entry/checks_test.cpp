@@ -20,7 +20,7 @@ TEST_F(EntryTest, EachCheckedBoxPassesOrIsWipedWithItsMessage)
         {Field::Godina, "27", "KONTROLA", kYearMessage},
         {Field::Godina, "69", "KONTROLA", kYearMessage},
         {Field::PeriodOd, "3102", nullptr, nullptr},
-        {Field::PeriodDo, "0013", "KONTROLA", kPeriodMessage},
+        {Field::PeriodDo, "0113", "KONTROLA", kPeriodMessage},
         {Field::PeriodDo, "0012", "KONTROLA", kPeriodMessage},
         {Field::PeriodDo, "3201", "KONTROLA", kPeriodMessage},
         {Field::LicenBroj, "0000000000", nullptr, nullptr},

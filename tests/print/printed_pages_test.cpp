@@ -35,6 +35,21 @@ std::string pdfOf(const QPageLayout& layout, const DrawDocument& draw)
     return bytes ? bytes->toStdString() : std::string();
 }
 
+// A sheet drawn on one page, which holds every expected text, blanks folded.
+template <typename Sheet>
+void expectOnePageHolding(QPageLayout::Orientation orientation, void (*draw)(QPagedPaintDevice&, const Sheet&),
+                          const Sheet& sheet, const std::vector<std::string>& expected)
+{
+    const std::string pdf = pdfOf(a4Page(orientation), [&](QPagedPaintDevice& device) {
+        draw(device, sheet);
+        return true;
+    });
+    EXPECT_EQ(pdfPageCountOf(pdf), 1);
+    const std::string page = foldBlanks(pdfTextOf(pdf));
+    for (const std::string& text : expected)
+        EXPECT_TRUE(holds(page, text)) << text << "\nin:\n" << page;
+}
+
 // The lines of a list as the check run writes them: the header, record
 // lines, the footer.
 std::string listOf(const std::vector<std::string>& recordLines,
@@ -97,20 +112,12 @@ TEST(PrintedPages, RecapitulationOnOnePageWithEveryValue)
     sheet.reportPath = QStringLiteral("/home/clerk/PRIJAVA.TXT");
     sheet.printedOn = QStringLiteral("15.06.2003");
     sheet.notice = QStringLiteral("Iznosot na slogot 3 ne e broj i ne e vklucen vo zbirnata masa.");
-    const std::string pdf = pdfOf(a4Page(QPageLayout::Portrait), [&](QPagedPaintDevice& device) {
-        drawRecapitulation(device, sheet);
-        return true;
-    });
-    EXPECT_EQ(pdfPageCountOf(pdf), 1);
-    const std::string page = foldBlanks(pdfTextOf(pdf));
-    for (const std::string& expected :
-         {std::string("Elmarin"), std::string("REKAPITULACIJA:"),
-          std::string(kRecapRegistration) + " 1234567897", std::string(kRecapEmployer) + " " + kFirm,
-          std::string(kRecapRecords) + " 32767",
-          std::string(kRecapTotal) + " 327,669,967,233.00 Denari",
-          std::string("/home/clerk/PRIJAVA.TXT"), std::string("15.06.2003"), sheet.notice.toStdString(),
-          std::string("Mesto i datum"), std::string("Potpis i pecat na obvrznikot")})
-        EXPECT_TRUE(holds(page, expected)) << expected << "\nin:\n" << page;
+    expectOnePageHolding(QPageLayout::Portrait, drawRecapitulation, sheet,
+                         {"Elmarin", "REKAPITULACIJA:", std::string(kRecapRegistration) + " 1234567897",
+                          std::string(kRecapEmployer) + " " + kFirm, std::string(kRecapRecords) + " 32767",
+                          std::string(kRecapTotal) + " 327,669,967,233.00 Denari", "/home/clerk/PRIJAVA.TXT",
+                          "15.06.2003", sheet.notice.toStdString(), "Mesto i datum",
+                          "Potpis i pecat na obvrznikot"});
 }
 
 // Each page holds its 61 lines of the list, blanks folded, under its
@@ -183,18 +190,11 @@ TEST(PrintedPages, RecordOnItsFormInLandscape)
     sheet.values[static_cast<std::size_t>(Field::Firma)] = bytesToText(kFirmBytes);
     sheet.caption = QStringLiteral("PRIJAVA.TXT - prijava 5 od 120");
     sheet.printedOn = QStringLiteral("15.06.2003");
-    const std::string pdf = pdfOf(a4Page(QPageLayout::Landscape), [&](QPagedPaintDevice& device) {
-        drawRecordForm(device, sheet);
-        return true;
-    });
-    EXPECT_EQ(pdfPageCountOf(pdf), 1);
-    const std::string page = foldBlanks(pdfTextOf(pdf));
     std::vector<std::string> expected(values, values + kFieldCount);
     expected[static_cast<std::size_t>(Field::ImePrezime)] = "Марко Марковски";
     expected[static_cast<std::size_t>(Field::Firma)] = kFirm;
     for (const char* label : {"05 P R I J A V A", "06 Prezime i ime", "04 Za mati`na evidencija",
                               "PRIJAVA.TXT - prijava 5 od 120", "15.06.2003"})
         expected.emplace_back(label);
-    for (const std::string& value : expected)
-        EXPECT_TRUE(holds(page, value)) << value << "\nin:\n" << page;
+    expectOnePageHolding(QPageLayout::Landscape, drawRecordForm, sheet, expected);
 }

@@ -21,8 +21,6 @@ TEST_F(ReviewTest, PagingStopsAtBothEndsWithTheirMessages)
     const std::pair<int, std::vector<Step>> files[] = {
         {0, {{"cmdNext", "0/0", "", kLastRecordMessage}, {"cmdPrev", "0/0", "", kFirstRecordMessage},
              {"cmdFirst", "0/0", ""}, {"cmdLast", "0/0", ""}}},
-        {1, {{"cmdNext", "1/1", "Ime Prezime 1", kLastRecordMessage},
-             {"cmdPrev", "1/1", "Ime Prezime 1", kFirstRecordMessage}}},
         {4, {{"cmdPrev", "1/4", "Ime Prezime 1", kFirstRecordMessage}, {"cmdNext", "2/4", "Ime Prezime 2"},
              {"cmdLast", "4/4", "Ime Prezime 4"}, {"cmdNext", "4/4", "Ime Prezime 4", kLastRecordMessage},
              {"cmdPrev", "3/4", "Ime Prezime 3"}, {"cmdFirst", "1/4", "Ime Prezime 1"}}},
@@ -134,7 +132,6 @@ TEST_F(ReviewTest, LeavingOrClosingOverUnsavedWorkAsksWhetherToSave)
         {true, "cmdAddNew", Answer::No, "", false},          {true, "cmdAddNew", Answer::Yes, "", true},
         {false, nullptr, Answer::Cancel, nullptr, false},    {false, nullptr, Answer::No, nullptr, false},
         {false, nullptr, Answer::Yes, nullptr, true},        {true, nullptr, Answer::Yes, nullptr, true},
-        {true, nullptr, Answer::No, nullptr, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.leave ? c.leave : "close") + " " + std::to_string(static_cast<int>(c.answer)));
