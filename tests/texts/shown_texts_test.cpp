@@ -62,25 +62,9 @@ struct Shown {
     std::string user;    // the text as the user must see it
 };
 
-FileFaults faultsOfTwoShortLines()
-{
-    FileFaults faults;
-    faults.nonRecordLines = {{12, 146}, {40, 0}};
-    faults.nonRecordLineCount = 5;
-    faults.otherLineEnds = 3;
-    faults.firstOtherLineEnd = 7;
-    return faults;
-}
-
-import::ImportPlan planOf(int rows, int good, int failed, int empty)
-{
-    import::ImportPlan plan;
-    plan.rows.resize(static_cast<std::size_t>(rows));
-    plan.good = good;
-    plan.failed = failed;
-    plan.emptyRows = empty;
-    return plan;
-}
+// Two lines that are no records listed of five, three lines ended by a
+// lone CR or LF, the first of them line 7.
+const FileFaults kTwoShortLines{{{12, 146}, {40, 0}}, 5, 3, 7};
 
 const std::string kPath = "/a/PRIJAVA.TXT";
 
@@ -121,7 +105,7 @@ const Shown kMessages[] = {
     {someBadLinesMessage(100, 3), "REKAPITULACIJA: Broj na slogovi na disketata 103 ot tie  3  "
                                   "slog-a ne se so regularna dolzina i nema da se zemat vo predvid "
                                   "vo ponatamoznata obrabotka"},
-    {otherLineEndsMessage(faultsOfTwoShortLines()),
+    {otherLineEndsMessage(kTwoShortLines),
      "3 linii ne zavrsuvaat so CR LF (prvata: linija 7). Kontrolata ne ja pominuva datotekata "
      "dodeka ne se snimi; pri snimanjeto site linii se zapisuvaat so CR LF."},
     {namedFailure(kPath, describeSystemError(ENOENT)),
@@ -162,9 +146,9 @@ const Shown kMessages[] = {
      "ELMARIN\r\nA  R  H  I  V  A\r\n_______________\r\n\r\n\r\n\r\nKontrola na podatocite na "
      "datotekata:\r\nPRIJAVA\r\n\r\n\r\n\r\nSlog # ,  Opis na greskite...\r\n"
      "_______________________________________________________________________________\r\n"},
-    {fileFaultLines(faultsOfTwoShortLines()).at(0), "Linija 12: 146 znaci namesto 147,"},
-    {fileFaultLines(faultsOfTwoShortLines()).at(2), "Uste 3 linii ne se slogovi od 147 znaci,"},
-    {fileFaultLines(faultsOfTwoShortLines()).at(3),
+    {fileFaultLines(kTwoShortLines).at(0), "Linija 12: 146 znaci namesto 147,"},
+    {fileFaultLines(kTwoShortLines).at(2), "Uste 3 linii ne se slogovi od 147 znaci,"},
+    {fileFaultLines(kTwoShortLines).at(3),
      "3 linii ne zavrsuvaat so CR LF (prvata: linija 7); Snimi gi zapisuva so CR LF,"},
     {kNoErrorListMessage, "Listata na greski ne postoi. Pritisnete Kontrola za da ja napravite."},
     // The entry screen's checks.
@@ -196,7 +180,8 @@ const Shown kMessages[] = {
     {changedMeanwhileMessage("PRIJAVA.TXT"),
      "Datotekata PRIJAVA.TXT e promeneta od drug prozorec ili program otkako e procitana. Nisto ne "
      "e dodadeno: redovite se provereni povtorno so ona sto e sega vo nea."},
-    {importSummary(planOf(45, 43, 2, 3)), "Redovi: 45  Ispravni: 43  So greski: 2  Prazni: 3"},
+    {importSummary({.rows = std::vector<import::RowResult>(45), .emptyRows = 3, .good = 43, .failed = 2}),
+     "Redovi: 45  Ispravni: 43  So greski: 2  Prazni: 3"},
     // Every box without a title of its own.
     {kAppTitle, "Dorvik"},
 };
