@@ -8,7 +8,6 @@
 // for foreign words with their captions (tests/texts/shown_texts_test.cpp).
 // To add a window of Qt's, add a step to kSteps that shows it and looks at it.
 #include "app/command_line.h"
-#include "app/main_window.h"
 #include "foreign_words.h"
 #include "memory_file_system.h"
 #include "platform/program_language.h"
@@ -240,22 +239,11 @@ const Step kSteps[] = {
                           [&](QWidget* box) { w.look(box, "replace the file?"); });
          });
      }},
-    {"ImportWindowItsBoxesAndDialogs",
+    {"ImportWindowAndItsBoxes",
      [](Walk& w) {
-         // The main window asks for the report file and the sheet.
-         MainWindow main(w.services, w.settings);
-         w.boxes.answerFile(kReport);
-         w.boxes.answerFile("");
-         main.openForTransfer();
-         ASSERT_EQ(w.boxes.shown().size(), 2u);
-         FileDialogRequest sheetRequest = w.boxes.shown()[1].file;
-         sheetRequest.initialFolder = w.dir.path().string();
-         w.whileShown([&] { w.realBoxes.openFile(sheetRequest); }, [&](QWidget* shown) {
-             w.lookAtFileDialog(qobject_cast<QFileDialog*>(shown), "open sheet dialog");
-         });
-
          // A row whose identifier gained zeros, two that fail (a check digit,
          // lost digits) and an empty one; Dodaj, its question and its offer.
+         // (Its file dialogs are Qt's, as in the two steps above.)
          w.files.files["/a/plata.csv"] =
              "Godina;Registarski broj;Firma;Licen broj;EMBG;Ime i prezime;Period od;Period do;Casovi;Iznos\r\n"
              "3;1234567897;Firma DOO;189;2305853450009;Mia;0101;3112;2088;100\r\n"
@@ -275,12 +263,6 @@ const Step kSteps[] = {
          for (const ShownBox& box : w.boxes.shown())
              w.read(QString::fromStdString(box.message.title + " " + box.message.text), "import window's box");
          w.look(&screen, "import window after the rows were added");
-
-         FileDialogRequest rejected = w.boxes.shown()[2].file;
-         rejected.initialFolder = w.dir.path().string();
-         w.whileShown([&] { w.realBoxes.saveFile(rejected); }, [&](QWidget* shown) {
-             w.lookAtFileDialog(qobject_cast<QFileDialog*>(shown), "save rejected rows dialog");
-         });
      }},
     // Qt's print dialogs, until the program's printing windows come to walk.
     {"PrintDialogs",
