@@ -137,7 +137,7 @@ TEST_F(PrintTest, EachPdfGoesBesideTheReportUnderItsOwnName)
                               lineWith(2, {{Field::Denari, "000250050"}})}));
 }
 
-TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
+TEST_F(PrintTest, APdfIsWrittenWholeOrNotAtAll)
 {
     open(fileOf(records(3)));
     std::string list = errorListHeader("/a/PRIJAVA");
@@ -145,6 +145,19 @@ TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
         list += "000001 ,x\r\n";
     files.files[kListPath] = list;
 
+    // Printed to a file from the preview's print dialog, in the layout chosen there.
+    click("cmdLast");
+    printing.answerPreview({PrintOutcome::Kind::ToFile, "/a/printed.pdf", a4Page(QPageLayout::Portrait)});
+    action("mnuPecatiPrijava")->trigger();
+    EXPECT_EQ(pdfPageSizeOf(pdf("/a/printed.pdf")), "595 x 842 pts (A4)");
+    EXPECT_TRUE(holds(foldBlanks(pdfTextOf(pdf("/a/printed.pdf"))), "PRIJAVA.TXT - prijava 3 od 3"));
+    EXPECT_EQ(files.files.size(), 3u); // the report, its list and the printed file
+    // A preview whose drawing was cancelled writes nothing.
+    printing.cancelAt(1);
+    printing.answerPreview({PrintOutcome::Kind::ToFile, "/a/cancelled.pdf", a4Page(QPageLayout::Portrait)});
+    action("mnuPecatiListaNaGreski")->trigger();
+    EXPECT_FALSE(printing.previews().back().drawn);
+    EXPECT_EQ(files.files.count("/a/cancelled.pdf"), 0u);
     // The save dialog cancelled.
     toPdf("mnuRekapitulacijaPdf", "");
     EXPECT_EQ(pdf(), "");
@@ -153,9 +166,9 @@ TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
     printing.cancelAt(61);
     toPdf("mnuListaNaGreskiPdf");
     EXPECT_EQ(pdf(), "old");
-    ASSERT_EQ(printing.progresses().size(), 1u);
-    EXPECT_EQ(printing.progresses()[0].maximum, 213);
-    EXPECT_EQ(printing.lastSteps()[0], 61);
+    ASSERT_EQ(printing.progresses().size(), 2u);
+    EXPECT_EQ(printing.progresses()[1].maximum, 213);
+    EXPECT_EQ(printing.lastSteps()[1], 61);
     // Not written (a full disk): the platform's message naming the file.
     boxes.clear();
     files.writeRoom = 1000;
@@ -176,27 +189,7 @@ TEST_F(PrintTest, ACancelOrAFailureLeavesNoFileAndTheOldOneWhole)
     ASSERT_EQ(boxes.shown().size(), 2u);
     for (const ShownBox& shown : boxes.shown())
         EXPECT_TRUE(isBox(shown, "KONTROLA", kNoErrorListMessage, Icon::Information));
-    EXPECT_TRUE(printing.previews().empty());
-}
-
-TEST_F(PrintTest, APreviewPrintedToAFileIsASafeSave)
-{
-    open(fileOf(records(3)));
-    click("cmdLast");
-    // Printed to a file from the preview's print dialog, in the layout chosen there.
-    printing.answerPreview({PrintOutcome::Kind::ToFile, "/a/printed.pdf", a4Page(QPageLayout::Portrait)});
-    action("mnuPecatiPrijava")->trigger();
-    ASSERT_EQ(printing.previews().size(), 1u);
-    EXPECT_EQ(pdfPageSizeOf(pdf("/a/printed.pdf")), "595 x 842 pts (A4)");
-    EXPECT_TRUE(holds(foldBlanks(pdfTextOf(pdf("/a/printed.pdf"))), "PRIJAVA.TXT - prijava 3 od 3"));
-    EXPECT_EQ(files.files.size(), 3u); // the report, its list and the printed file
-
-    // A preview whose drawing was cancelled writes nothing either.
-    printing.cancelAt(1);
-    printing.answerPreview({PrintOutcome::Kind::ToFile, "/a/cancelled.pdf", a4Page(QPageLayout::Portrait)});
-    action("mnuPecatiListaNaGreski")->trigger();
-    EXPECT_FALSE(printing.previews().back().drawn);
-    EXPECT_EQ(files.files.count("/a/cancelled.pdf"), 0u);
+    EXPECT_EQ(printing.previews().size(), 2u);
 }
 
 TEST_F(PrintTest, TheRecapitulationIsPrintedFromTheFileAsSaved)
