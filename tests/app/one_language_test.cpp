@@ -173,11 +173,6 @@ struct Step {
     std::function<void(Walk&)> show;
 };
 
-void PrintTo(const Step& step, std::ostream* out)
-{
-    *out << step.name;
-}
-
 const Step kSteps[] = {
     {"ContextMenuOfAReviewBox",
      [](Walk& w) {
