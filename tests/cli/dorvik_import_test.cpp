@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 using namespace dorvik;
@@ -36,13 +35,13 @@ TEST(DorvikImport, AllOrNothingUnlessToldAndEveryFailureALine)
 {
     TempDir dir;
     writeBytes(dir.file("plata.csv"), kSheet);
-    const std::string old = fileOf(records(3));
-    writeBytes(dir.file("P.TXT"), old);
+    writeBytes(dir.file("P.TXT"), fileOf(records(3)));
     const std::string failures = "red 4: MaticenBroj '0000000000123': MATICNIOT BROJ NA GRAGANINOT E GRESEN PO MODUL OD 11\n"
                                  "red 6: Denari '1,2345': poveke od dve decimali\n";
 
     // All or nothing; a try; the good rows alone; again, when every row is
-    // in the file already, or fails.
+    // in the file already, or fails. The records a row gives and that the old
+    // lines stay as they were: the import core's test.
     const struct {
         const char* options;
         std::string out;
@@ -57,15 +56,11 @@ TEST(DorvikImport, AllOrNothingUnlessToldAndEveryFailureALine)
     for (const auto& r : runs) {
         const Outcome run = runImport(dir, kSet + r.options + "plata.csv P.TXT");
         EXPECT_EQ(run.status, 1) << r.options;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), r.again ? 5 : 2) << r.options;
         EXPECT_TRUE(r.again || run.err == failures) << run.err;
         EXPECT_EQ(run.out, r.out);
-        const std::string written = readBytes(dir.file("P.TXT"));
-        EXPECT_EQ(written.substr(0, old.size()), old);
-        EXPECT_EQ(linesOf(written).size(), static_cast<std::size_t>(r.records)) << r.options;
+        EXPECT_EQ(linesOf(readBytes(dir.file("P.TXT"))).size(), static_cast<std::size_t>(r.records)) << r.options;
     }
     EXPECT_EQ(linesOf(readBytes(dir.file("odbieni.csv"))).size(), 3u);
-    EXPECT_EQ(linesOf(readBytes(dir.file("P.TXT")))[5].substr(fieldOffset(Field::PeriodOd), 12), "010130060600");
 }
 
 TEST(DorvikImport, ColumnsByHeaderOrLetterAndANewReportFile)
