@@ -81,6 +81,7 @@ TEST_F(CheckRun, AsksWritesTheListAndGivesTheVerdict)
     EXPECT_EQ(run(fileOf(records(3))).verdict, CheckVerdict::Passed);
     EXPECT_EQ(listed(), "");
     EXPECT_TRUE(isBox(boxes.shown().back(), "KONTROLA", kCheckPassedMessage, Icon::Information));
+    EXPECT_EQ(run("").verdict, CheckVerdict::Passed);
     // The year window moves with today's date.
     clock = FixedClock(std::chrono::year{2004} / 1 / 1);
     EXPECT_EQ(run(fileOf({lineWith(1, {{Field::Godina, "04"}})})).verdict, CheckVerdict::Passed);

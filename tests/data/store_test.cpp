@@ -22,6 +22,7 @@ struct Store : ::testing::Test {
     CustomerDataSource& load(std::string bytes, bool newFile = false)
     {
         fs.files[kPath] = std::move(bytes);
+        boxes.clear();
         store = std::make_unique<CustomerDataSource>(CustomerDataSource::Options{kPath, newFile},
                                                      fs, boxes);
         return *store;
@@ -38,14 +39,12 @@ TEST_F(Store, TheSummaryAndTheFailuresOfALoadInTheirBoxes)
 {
     load(std::string(148, 'x') + "\r\n" + std::string(146, 'x') + "\r\n"); // no record at all
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", tooManyBadLinesMessage(0, 2), Icon::Critical));
-    boxes.clear();
     // The line ends are told after the summary.
     load(fileOf(records(10)) + recordLine(11) + "\n\r\n");
     EXPECT_TRUE(isBox(boxes.shown().at(0), "KONTROLA", someBadLinesMessage(11, 1), Icon::Information));
     EXPECT_TRUE(isBox(boxes.shown().at(1), "KONTROLA", otherLineEndsMessage(store->fileFaults()),
                       Icon::Information));
 
-    boxes.clear();
     fs.blockSize = 149;
     fs.failReadAfterBlocks = 2;
     load(fileOf(records(3)));

@@ -71,14 +71,11 @@ TEST_F(CheckTest, EachFindingShowsBesideItsRecordInItsColour)
     EXPECT_EQ(name(), "Ime Prezime 1");
     // At the verdict the last record is in view, also after a record without findings.
     open(fileOf({recordLine(1), kRecords[1], recordLine(3)}));
-    whileOpen.clear();
     check();
-    EXPECT_EQ(whileOpen.size(), 1u);
     EXPECT_EQ(nameAtVerdict, "Ime Prezime 3");
-    // An empty file passes with the header and the footer only, nothing in view.
+    // An empty file (its verdict: tests/check/check_run_test.cpp): nothing in view.
     open("");
     check();
-    EXPECT_EQ(boxes.texts().back(), kCheckPassedMessage);
     EXPECT_EQ(nameAtVerdict, "");
     EXPECT_EQ(counters(), "0/0");
     open(fileOf(records(1)));
@@ -105,25 +102,21 @@ TEST_F(CheckTest, TheRunChecksWhatIsOnTheDisk)
         type(Field::Godina, "99"); // record 2's year corrected
         if (c.saveFails)
             files.openError = "Read-only file system";
-        boxes.clear();
         boxes.answer(c.answer);
         boxes.answer(Answer::Yes);
         click("cmdKontrola");
         files.openError.clear();
         EXPECT_TRUE(isBox(boxes.shown().at(0), kAppTitle, kSaveBeforeCheckQuestion, Icon::None, Buttons::YesNo,
                           Answer::Yes));
+        // The list is rewritten only once the run has given its verdict (record 4 still fails).
         EXPECT_EQ(files.files.at(kListPath) == earlierList, !c.runs);
         EXPECT_EQ(file() == fileOf(kRecords), !c.runs);
-        if (c.runs) {
-            EXPECT_EQ(boxes.texts().back(), kCheckFailedMessage); // record 4 still fails
-        }
     }
 
     // Nothing unsaved, but another writer corrected the file: no question,
     // and the run checks the file as it is now.
     open(fileOf({recordLine(1), kRecords[1]}));
     files.files[kReportPath] = fileOf(records(3));
-    boxes.clear();
     check();
     EXPECT_EQ(boxes.texts(), (std::vector<std::string>{kCheckQuestion, kCheckPassedMessage}));
     EXPECT_EQ(counters(), "3/3");
@@ -134,8 +127,7 @@ TEST_F(CheckTest, TickingTheCheckBoxShowsNoMoreFindingsAndWritesTheSameList)
     open(fileOf(kRecords));
     check();
     const std::string unticked = files.files.at(kListPath);
-    const std::size_t all = boxes.shown().size();
-    ASSERT_EQ(all, 1u + 4u + 1u);
+    const std::size_t all = boxes.shown().size(); // the question, 4 findings, the verdict
     boxes.clear();
     boxes.tick(false);
     boxes.tick(true);
@@ -150,7 +142,6 @@ TEST_F(CheckTest, TickingTheCheckBoxShowsNoMoreFindingsAndWritesTheSameList)
     EXPECT_EQ(files.files.at(kListPath), unticked);
     EXPECT_EQ(file(), fileOf(kRecords));
     EXPECT_EQ(boxes.shown().size(), 1u + 2u + 1u);
-    EXPECT_EQ(boxes.texts().back(), kCheckFailedMessage);
     // Each run starts with the boxes showing.
     boxes.onShow({});
     boxes.clear();
@@ -183,7 +174,6 @@ TEST_F(CheckTest, AFailedRunOpensItsListAndARowLeadsToTheRecordsFindings)
     EXPECT_EQ(counters(), "4/4");
     EXPECT_EQ(painted(), (std::vector<Field>{Field::MaticenBroj, Field::VkRabCasovi,
                                              Field::Boleduvanje}));
-    EXPECT_EQ(background(Field::VkRabCasovi), QColor(255, 0, 0));
     // An edit clears its box; a move clears them all.
     type(Field::MaticenBroj, "1111111111111");
     EXPECT_EQ(painted(), (std::vector<Field>{Field::VkRabCasovi, Field::Boleduvanje}));
@@ -230,28 +220,22 @@ TEST_F(CheckTest, TheListMenuReadsWhateverTheFileHolds)
 
 TEST_F(CheckTest, AScreenClosedUnderItsOwnBoxStopsAndWritesNothing)
 {
-    // Closed while a finding's box is open: the run stops, no list.
-    open(fileOf(kRecords));
+    // Closed while a finding's box is open: the run stops, no list. Closed
+    // while the verdict is open: the list is not finished either.
     files.files[kListPath] = "earlier";
-    QPointer<frmKontrola> closing = screen;
-    boxes.onShow([&](const ShownBox& shown) {
-        if (shown.message.finding && closing)
-            closing->close();
-    });
-    check();
-    EXPECT_EQ(files.files[kListPath], "earlier");
-    // Closed while the verdict is open: the list is not finished either.
-    open(fileOf(records(2)));
-    closing = screen;
-    boxes.onShow([&](const ShownBox& shown) {
-        if (shown.message.text == kCheckPassedMessage)
-            closing->close();
-    });
-    check();
-    EXPECT_EQ(files.files[kListPath], "earlier");
+    QPointer<frmKontrola> closing;
+    for (const bool atVerdict : {false, true}) {
+        open(atVerdict ? fileOf(records(2)) : fileOf(kRecords));
+        closing = screen;
+        boxes.onShow([&, atVerdict](const ShownBox& shown) {
+            if (closing && (atVerdict ? shown.message.text == kCheckPassedMessage : shown.message.finding))
+                closing->close();
+        });
+        check();
+        EXPECT_EQ(files.files[kListPath], "earlier");
+    }
 
     // Closed while the save asks about another's changes: nothing written.
-    boxes.onShow({});
     open(fileOf(records(2)));
     closing = screen;
     type(Field::Firma, "Nova");
