@@ -56,7 +56,7 @@ fail() { echo "FAIL - $*"; failures=$((failures + 1)); }
 ok() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 x() { timeout 5 xdotool "$@" 2>/dev/null; }
 keys() { x key --delay 40 "$@"; }
-enter() { x type --delay 30 "$1"; shift; [ $# -eq 0 ] || keys "$@"; }
+enter() { x type --delay 30 "$1"; }
 alive() { kill -0 "$app" 2>/dev/null; }
 # Tries a command every 0.1 s for at most 10 s.
 within() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }

@@ -10,8 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTableView>
 #include <QTest>
 
 using namespace dorvik;
